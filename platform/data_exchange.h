@@ -1,0 +1,50 @@
+#pragma once
+// Moves values between a dialog's controls and its members, one call per
+// member in member order. Numbers are read and written in the classic locale
+// ("52,4" is not a number; non-finite and overflowing values are refused) and
+// shown in general notation with up to 15 significant digits. A field that
+// does not parse shows the framework's message, takes the focus and stops the
+// exchange, so later members keep their values.
+
+#include <cstdint>
+#include <string>
+
+class QWidget;
+class QLineEdit;
+class QComboBox;
+class QAbstractButton;
+class QLabel;
+
+namespace platform {
+
+class DataExchange {
+public:
+    // saveAndValidate: true takes the controls into the members, false shows the members.
+    DataExchange(QWidget* dialog, bool saveAndValidate);
+
+    bool saving() const { return saving_; }
+    bool failed() const { return failed_; }
+
+    void number(QLineEdit* edit, double& value);
+    void integer(QLineEdit* edit, int32_t& value);
+    void text(QLineEdit* edit, std::string& value);
+    void text(QLabel* label, std::string& value);
+    // Saving takes the current entry's text; showing selects the first entry
+    // that begins with the member's text (case-sensitive), or none.
+    void combo(QComboBox* combo, std::string& value);
+    void check(QAbstractButton* box, bool& value);
+    // Read-only result fields: only shown, never taken over.
+    void shownNumber(QLineEdit* edit, double value);
+
+    // The text a double is shown with ("%.15g" style, classic locale).
+    static std::string formatNumber(double value);
+
+private:
+    void fail(QWidget* control, const char* message);
+
+    QWidget* dialog_;
+    bool saving_;
+    bool failed_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,78 @@
+#pragma once
+// The base of every dialog: MFC-style data exchange, one opening hook per
+// opening, focus-loss checks without ping-pong, and the lock that a running
+// long operation puts on the dialog.
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+#include "platform/controls.h"
+
+class QAbstractButton;
+class QLineEdit;
+
+namespace platform {
+
+class DataExchange;
+
+class Dialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit Dialog(QWidget* parent = nullptr);
+
+    // true: takes all controls into the members (false when a field did not
+    // parse: its message was shown and it has the focus); false: shows all members.
+    bool updateData(bool saveAndValidate = true);
+
+    // The control with that id in this dialog (not in owned dialogs).
+    template <class W = QWidget>
+    W* control(int id) const {
+        return findControlAs<W>(const_cast<Dialog*>(this), id);
+    }
+
+    // True while a long operation runs in this dialog.
+    bool isRunning() const { return running_; }
+    void setRunning(bool running);
+
+protected:
+    // Moves every member to or from its control, in member order.
+    virtual void doDataExchange(DataExchange& dx);
+    // Runs exactly once per opening, before the dialog first shows (the copy
+    // kept for "Abbrechen", the first computation). Call updateData(false) here
+    // when members changed.
+    virtual void initDialog() {}
+
+    // Registers the focus-loss handler of an edit. The handler takes over the
+    // values and runs its check; it returns false when the check failed (after
+    // showing its message): the focus then goes back to the edit and the mouse
+    // press that moved the focus away is swallowed.
+    void onFocusLost(QWidget* edit, std::function<bool()> handler);
+    // Moving the focus to this button runs no focus-loss check.
+    void setCancelButton(QAbstractButton* button);
+    // Runs the handler of the edit that has the focus now, as if it lost it;
+    // true when there is none or its check passed. For OK sequences.
+    bool runFocusedHandler();
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+public slots:
+    // A running operation ignores Escape, the close box and "Abbrechen".
+    void reject() override;
+
+private:
+    struct Watched {
+        QWidget* edit;
+        std::function<bool()> handler;
+    };
+    std::vector<Watched> watched_;
+    QAbstractButton* cancelButton_ = nullptr;
+    bool inHandler_ = false;
+    bool running_ = false;
+    bool opened_ = false;
+};
+
+}  // namespace platform
