@@ -36,8 +36,10 @@ void rotateAboutPoint(double x, double y, double cx, double cy, double angle, do
 double packedDmsToDegrees(double packed);
 double degreesToPackedDms(double degrees);
 
-// The value as fixed notation with the given number of decimals reads back.
-// Non-finite values and values of magnitude 2^53 or more come back unchanged.
+// The value as fixed notation with the given number of decimals ("%.Nf"),
+// read back (strtod). Non-finite values and values of magnitude 2^53 or more
+// come back unchanged; decimals below 0 count as 0, above 30 as 30. Both
+// directions use the current C locale, so the round trip is consistent.
 double roundToDecimals(double value, int decimals);
 
 }  // namespace geodesy

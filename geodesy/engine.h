@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "geodesy/chain.h"
 #include "geodesy/projection.h"
 
 namespace geodesy {
@@ -56,10 +57,7 @@ public:
     void inverse(double x, double y, double& lat, double& lon) const;
 
 private:
-    struct Constants;
-    // Fixed-size storage for the constants, so that preparing allocates nothing.
-    alignas(double) unsigned char storage_[512];
-    const Constants& constants() const;
+    detail::ChainConstants chain_;  // plain numbers: preparing allocates nothing
 };
 
 }  // namespace geodesy

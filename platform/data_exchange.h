@@ -24,6 +24,8 @@ public:
 
     bool saving() const { return saving_; }
     bool failed() const { return failed_; }
+    // The control whose text did not parse, or nullptr.
+    QWidget* failedControl() const { return failedControl_; }
 
     void number(QLineEdit* edit, double& value);
     void integer(QLineEdit* edit, int32_t& value);
@@ -38,6 +40,14 @@ public:
 
     // The text a double is shown with ("%.15g" style, classic locale).
     static std::string formatNumber(double value);
+    // Parsers of the exchange: blanks around the number are allowed, nothing
+    // else; false for text that is no number, non-finite or out of range.
+    static bool parseNumber(const std::string& text, double& value);
+    static bool parseInteger(const std::string& text, int32_t& value);
+
+    static constexpr const char* kNumberMessage = "Bitte geben Sie eine Zahl ein.";
+    static constexpr const char* kIntegerMessage = "Bitte geben Sie eine ganze Zahl ein.";
+    static constexpr const char* kCaption = "Gitterwerk";
 
 private:
     void fail(QWidget* control, const char* message);
@@ -45,6 +55,7 @@ private:
     QWidget* dialog_;
     bool saving_;
     bool failed_ = false;
+    QWidget* failedControl_ = nullptr;
 };
 
 }  // namespace platform

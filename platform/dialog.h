@@ -4,6 +4,7 @@
 // long operation puts on the dialog.
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <vector>
 
@@ -33,7 +34,13 @@ public:
 
     // True while a long operation runs in this dialog.
     bool isRunning() const { return running_; }
+    // true disables every enabled input control (remembered), false enables
+    // exactly those again and gives the focus back to where it was.
     void setRunning(bool running);
+
+    // Gives the focus to a control (selecting an edit's text) without running
+    // the focus-loss check of the control that loses it.
+    void focusControl(QWidget* control);
 
 protected:
     // Moves every member to or from its control, in member order.
@@ -55,6 +62,7 @@ protected:
     bool runFocusedHandler();
 
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,12 +70,20 @@ protected:
 public slots:
     // A running operation ignores Escape, the close box and "Abbrechen".
     void reject() override;
+    // Ends the dialog, except while a long operation runs.
+    void done(int result) override;
 
 private:
     struct Watched {
         QWidget* edit;
         std::function<bool()> handler;
     };
+    bool focusLost(QWidget* edit, Qt::FocusReason reason);
+    bool runHandler(QWidget* edit, const std::function<bool()>& handler);
+
+    QPointer<QWidget> failedControl_;
+    QPointer<QWidget> focusBeforeRun_;
+    std::vector<QPointer<QWidget>> lockedControls_;
     std::vector<Watched> watched_;
     QAbstractButton* cancelButton_ = nullptr;
     bool inHandler_ = false;

@@ -52,6 +52,9 @@ public:
 
     QStringList texts() const;
     void clear();
+
+private:
+    MessageService* previous_;
 };
 
 }  // namespace platform

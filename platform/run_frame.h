@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include "platform/busy_cursor.h"
 #include "platform/feedback.h"
 #include "platform/messages.h"
 
@@ -46,11 +47,19 @@ public:
     // The final box ("Fertig", or an error): afterwards the progress bar shows 0.
     void showFinalMessage(const QString& text, const QString& caption, Icon icon);
 
+    // Whether started() was called (the progress bar and timer are in use).
+    bool wasStarted() const { return started_; }
+
 private:
+    void stopTimer();
+    void restoreCursor();
+
     Dialog& dialog_;
     QProgressBar* progressBar_;
     QTimer* timer_ = nullptr;
     bool cursorSet_ = false;
+    bool started_ = false;
+    int position_ = 0;
 };
 
 }  // namespace platform

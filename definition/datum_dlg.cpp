@@ -1,0 +1,148 @@
+#include "definition/datum_dlg.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "definition/combo_wheel.h"
+#include "definition/datum_rules.h"
+#include "geodesy/catalogues.h"
+#include "platform/data_exchange.h"
+#include "platform/messages.h"
+#include "ui_datum_dlg.h"
+
+using definition::DatumField;
+
+CDatumDlg::CDatumDlg(QWidget* parent)
+    : platform::Dialog(parent), m_datum(geodesy::lookupDatum("ED50")), ui_(new Ui::CDatumDlg) {
+    ui_->setupUi(this);
+
+    connect(ui_->comboDatum, &QComboBox::activated, this, &CDatumDlg::onDatumActivated);
+    connect(ui_->comboEllipsoid, &QComboBox::activated, this, &CDatumDlg::onEllipsoidActivated);
+    for (QComboBox* combo : {ui_->comboDatum, ui_->comboEllipsoid}) {
+        combo->setFocusPolicy(Qt::StrongFocus);
+        combo->installEventFilter(this);
+    }
+
+    onFocusLost(ui_->editSemiMajor, [this] { return checkFocusedField(DatumField::SemiMajorAxis); });
+    onFocusLost(ui_->editSemiMinor, [this] { return checkFocusedField(DatumField::SemiMinorAxis); });
+    onFocusLost(ui_->editOmega, [this] { return checkFocusedField(DatumField::RotationOmega); });
+    onFocusLost(ui_->editPsi, [this] { return checkFocusedField(DatumField::RotationPsi); });
+    onFocusLost(ui_->editEpsilon, [this] { return checkFocusedField(DatumField::RotationEpsilon); });
+    for (QLineEdit* edit :
+         {ui_->editShiftX, ui_->editShiftY, ui_->editShiftZ, ui_->editScaleCorrection}) {
+        onFocusLost(edit, [this] { return checkFocusedField(DatumField::ShiftX); });
+    }
+
+    setCancelButton(ui_->buttonCancel);
+    connect(ui_->buttonOk, &QPushButton::clicked, this, &CDatumDlg::accept);
+    connect(ui_->buttonCancel, &QPushButton::clicked, this, &CDatumDlg::reject);
+}
+
+CDatumDlg::~CDatumDlg() = default;
+
+void CDatumDlg::doDataExchange(platform::DataExchange& dx) {
+    dx.combo(ui_->comboDatum, m_datum.datumName);
+    dx.combo(ui_->comboEllipsoid, m_datum.ellipsoidName);
+    dx.number(ui_->editSemiMajor, m_datum.semiMajorAxis);
+    dx.number(ui_->editSemiMinor, m_datum.semiMinorAxis);
+    dx.number(ui_->editShiftX, m_datum.shiftX);
+    dx.number(ui_->editShiftY, m_datum.shiftY);
+    dx.number(ui_->editShiftZ, m_datum.shiftZ);
+    dx.number(ui_->editOmega, m_datum.rotationOmega);
+    dx.number(ui_->editPsi, m_datum.rotationPsi);
+    dx.number(ui_->editEpsilon, m_datum.rotationEpsilon);
+    dx.number(ui_->editScaleCorrection, m_datum.scaleCorrection);
+}
+
+void CDatumDlg::initDialog() {
+    closing_ = false;
+    ui_->comboDatum->clear();
+    for (std::string_view name : definition::datumListEntries()) {
+        ui_->comboDatum->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    }
+    ui_->comboEllipsoid->clear();
+    for (std::string_view name : definition::ellipsoidListEntries()) {
+        ui_->comboEllipsoid->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    }
+    m_datumBackup = m_datum;
+    updateData(false);
+    updateDatumFieldStates();
+}
+
+bool CDatumDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (definition::swallowUnfocusedWheel(watched, event)) return true;
+    return platform::Dialog::eventFilter(watched, event);
+}
+
+QWidget* CDatumDlg::fieldControl(DatumField field) const {
+    switch (field) {
+        case DatumField::DatumList: return ui_->comboDatum;
+        case DatumField::EllipsoidList: return ui_->comboEllipsoid;
+        case DatumField::SemiMajorAxis: return ui_->editSemiMajor;
+        case DatumField::SemiMinorAxis: return ui_->editSemiMinor;
+        case DatumField::ShiftX: return ui_->editShiftX;
+        case DatumField::ShiftY: return ui_->editShiftY;
+        case DatumField::ShiftZ: return ui_->editShiftZ;
+        case DatumField::RotationOmega: return ui_->editOmega;
+        case DatumField::RotationPsi: return ui_->editPsi;
+        case DatumField::RotationEpsilon: return ui_->editEpsilon;
+        case DatumField::ScaleCorrection: return ui_->editScaleCorrection;
+    }
+    return nullptr;
+}
+
+void CDatumDlg::onDatumActivated() {
+    if (!updateData(true)) return;
+    if (m_datum.datumName != geodesy::kIndividual) {
+        definition::datumSelected(m_datum);
+        updateData(false);
+    }
+    updateDatumFieldStates();
+}
+
+void CDatumDlg::onEllipsoidActivated() {
+    if (!updateData(true)) return;
+    if (m_datum.ellipsoidName != geodesy::kIndividual) {
+        definition::ellipsoidSelected(m_datum);
+        updateData(false);
+    }
+    updateDatumFieldStates();
+}
+
+bool CDatumDlg::checkFocusedField(DatumField field) {
+    // A focus-out that arrives after Cancel restored the record takes nothing over.
+    if (closing_) return true;
+    if (!updateData(true)) return false;
+    const std::string message = definition::checkDatumField(m_datum, field);
+    if (message.empty()) return true;
+    return platform::warnInput(this, QString::fromStdString(message));
+}
+
+void CDatumDlg::updateDatumFieldStates() {
+    for (DatumField field :
+         {DatumField::EllipsoidList, DatumField::SemiMajorAxis, DatumField::SemiMinorAxis,
+          DatumField::ShiftX, DatumField::ShiftY, DatumField::ShiftZ, DatumField::RotationOmega,
+          DatumField::RotationPsi, DatumField::RotationEpsilon, DatumField::ScaleCorrection}) {
+        fieldControl(field)->setEnabled(definition::datumFieldEnabled(m_datum, field));
+    }
+}
+
+void CDatumDlg::accept() {
+    if (!runFocusedHandler()) return;
+    if (!updateData(true)) return;
+    if (std::optional<definition::DatumRefusal> refusal = definition::checkDatum(m_datum)) {
+        platform::warnInput(this, QString::fromStdString(refusal->message));
+        focusControl(fieldControl(refusal->field));
+        return;
+    }
+    platform::Dialog::accept();
+}
+
+void CDatumDlg::reject() {
+    if (isRunning()) return;
+    closing_ = true;
+    m_datum = m_datumBackup;
+    updateData(false);
+    platform::Dialog::reject();
+}

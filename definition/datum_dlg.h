@@ -1,0 +1,49 @@
+#pragma once
+// "Datumsdefinition": edits the datum of one projection definition, either a
+// catalogue datum (values fixed) or "(individuell)" with a chosen or typed
+// ellipsoid and the seven parameters of the transformation to WGS 84.
+
+#include <memory>
+
+#include "definition/datum_rules.h"
+#include "geodesy/projection.h"
+#include "platform/dialog.h"
+
+namespace Ui {
+class CDatumDlg;
+}
+
+class CDatumDlg : public platform::Dialog {
+    Q_OBJECT
+public:
+    explicit CDatumDlg(QWidget* parent = nullptr);
+    ~CDatumDlg() override;
+
+    // The datum being edited; "ED50" from the catalogue at construction. Read
+    // by the owner after the dialog ended with QDialog::Accepted.
+    geodesy::DatumParams m_datum;
+
+public slots:
+    // The OK sequence: the focused field's check, the take-over, every enabled
+    // field's check and b ≤ a; the dialog stays open at the first failure.
+    void accept() override;
+    // Puts back the record held at the opening.
+    void reject() override;
+
+protected:
+    void doDataExchange(platform::DataExchange& dx) override;
+    void initDialog() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void onDatumActivated();
+    void onEllipsoidActivated();
+    // The focus-loss handler of an edit: take over, then the field's check.
+    bool checkFocusedField(definition::DatumField field);
+    void updateDatumFieldStates();
+    QWidget* fieldControl(definition::DatumField field) const;
+
+    std::unique_ptr<Ui::CDatumDlg> ui_;
+    geodesy::DatumParams m_datumBackup;
+    bool closing_ = false;
+};

@@ -1,0 +1,106 @@
+#pragma once
+// "Projektion definieren": edits one projection definition and builds from it,
+// at each successful OK, the complete ProjectionParams (offsets included) that
+// the owning dialog works with. The type rules it applies live in
+// type_rules.h, free of Qt.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "definition/datum_dlg.h"
+#include "definition/type_rules.h"
+#include "geodesy/projection.h"
+#include "platform/dialog.h"
+
+namespace Ui {
+class CProjectionDlg;
+}
+
+class CProjectionDlg : public platform::Dialog {
+    Q_OBJECT
+public:
+    explicit CProjectionDlg(QWidget* parent = nullptr);
+    ~CProjectionDlg() override;
+
+    // The datum of this definition; constructed before all other members.
+    CDatumDlg m_dlgDatum;
+
+    // Members exchanged with the controls (control ids in brackets).
+    std::string m_strProjectionName;  // 1005 "&Projektion"
+    std::string m_strBody;            // 1088 "Projektionskörper" (read-only)
+    double m_dRadius;                 // 1050, metres
+    std::string m_strDatum;           // 1086 "datum, ellipsoid" (read-only)
+    double m_dMainLat;                // 1044 "&Hauptpunkt " "Breite"
+    double m_dMainLon;                // 1045 "Länge"
+    std::string m_strDeltaLabel;      // 1013
+    double m_dDelta1;                 // 1046 "delta 1"
+    double m_dDelta2;                 // 1047 "delta 2"
+    int32_t m_nStrip;                 // 1147 "Streifennummer"
+    double m_dCentralMeridian;        // 1056 "Mittel- meridian"
+    bool m_bNatural;                  // 1054 "&Naturkoordinaten (Maßstab 1:1)"
+    std::string m_strUnits;           // 1026 "Einheiten": "mm", "cm", "m ", "km", "pixel"
+    double m_dResolution;             // 1108 "Auflösung", pixels per millimetre
+    double m_dScale;                  // 1062 M of 1 : M
+    double m_dRefLat;                 // 1040 "Referenzpunkt" "Breite"
+    double m_dRefLon;                 // 1042 "Länge"
+    double m_dRefX;                   // 1035 "X"
+    std::string m_strUnitX;           // 1049, the unit behind X
+    double m_dRefY;                   // 1039 "Y"
+    std::string m_strUnitY;           // 1058, the unit behind Y
+    double m_dRotation;               // 1048 "Rotationswinkel"
+
+    // The record built at the last successful OK; unchanged by Cancel and by
+    // a refused OK. Meaningful only after the dialog once ended with OK.
+    geodesy::ProjectionParams m_params;
+
+public slots:
+    // The OK sequence (Enter and the button): the focused field's handler, the
+    // take-over, every shown and enabled field's check, the strip and the
+    // standard parallels against the type, then the record; m_params is
+    // assigned only when all of it passed.
+    void accept() override;
+    // Restores every member (the datum included) from the copy taken at the
+    // opening.
+    void reject() override;
+
+protected:
+    void doDataExchange(platform::DataExchange& dx) override;
+    void initDialog() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Runs the datum dialog modally and returns its result; tests replace it.
+    virtual int runDatumDialog();
+
+    void applyProjectionType(const std::string& name);
+    void updateFieldStates(const std::string& name);
+    void enableCalibration(bool on);
+    void applyNaturalCalibration(const std::string& name);
+    void stripChanged();
+    // The record of the current members, offsets derived by updateOffsets.
+    geodesy::ProjectionParams buildParams() const;
+
+private:
+    struct Backup;
+
+    void onProjectionActivated();
+    void onDatumClicked();
+    void onNaturalClicked();
+    void onUnitsActivated();
+    // Focus-loss handlers: take over, the field's check, then the updates that
+    // depend on the field; false when the check refused the value.
+    bool onFieldFocusLost(definition::Field field);
+    bool onMainLonFocusLost();
+    bool onStripFocusLost();
+    bool onCentralMeridianFocusLost();
+    bool takeOverAndCheck(definition::Field field);
+    void showResolutionRow();
+    QWidget* fieldControl(definition::Field field) const;
+
+    definition::ProjectionDefinition definitionFromMembers() const;
+    void membersFromDefinition(const definition::ProjectionDefinition& d);
+
+    std::unique_ptr<Ui::CProjectionDlg> ui_;
+    std::unique_ptr<Backup> backup_;
+    bool closing_ = false;
+};

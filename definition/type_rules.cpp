@@ -1,0 +1,312 @@
+#include "definition/type_rules.h"
+
+#include <cmath>
+
+#include "definition/field_checks.h"
+#include "geodesy/engine.h"
+#include "geodesy/projection_names.h"
+
+namespace definition {
+namespace {
+
+using namespace geodesy;
+
+constexpr bool kShown = true;
+constexpr bool kHidden = false;
+
+// A sphere type: radius and main point shown, datum and strip hidden, the
+// central meridian follows the main point and is not edited.
+constexpr TypeRules sphere(std::string_view name, bool delta1, bool delta2,
+                           std::string_view label) {
+    return {name,    kBodySphere, kShown, kHidden, kShown, delta1, delta2,
+            label,   kHidden,     false,  MeridianRule::MainPoint,
+            0.0,     NaturalLongitude::MainPoint,  0.0,   0.0,    0.0,    false};
+}
+
+// A numbered transverse Mercator strip type with its false easting.
+constexpr TypeRules numberedStrip(std::string_view name, double refX, double refY,
+                                  bool eastingByStrip) {
+    return {name,  kBodyEllipsoid, kHidden, kShown, kHidden, kHidden, kHidden,
+            {},    kShown,         false,   MeridianRule::Strip,
+            0.0,   NaturalLongitude::StripMeridian, 0.0, refX, refY, eastingByStrip};
+}
+
+}  // namespace
+
+const std::array<TypeRules, 16> kTypeRules = {{
+    sphere(kConicEquidistant, kShown, kShown, kDeltaLabelConic),
+    sphere(kConicEqualArea, kShown, kShown, kDeltaLabelConic),
+    sphere(kConicConformal, kShown, kShown, kDeltaLabelConic),
+    sphere(kAzimuthalEquidistant, kHidden, kHidden, {}),
+    sphere(kAzimuthalEqualArea, kHidden, kHidden, {}),
+    sphere(kAzimuthalConformal, kHidden, kHidden, {}),
+    sphere(kCylinderEquidistant, kShown, kHidden, kDeltaLabelCylinder),
+    sphere(kCylinderEqualArea, kShown, kHidden, kDeltaLabelCylinder),
+    sphere(kCylinderConformal, kShown, kHidden, kDeltaLabelCylinder),
+    sphere(kBonne, kShown, kHidden, kDeltaLabelBonne),
+    {kSwissGrid, kBodyEllipsoid, kHidden, kShown, kHidden, kHidden, kHidden, {}, kHidden, false,
+     MeridianRule::SwissGrid, kSwissLat, NaturalLongitude::Fixed, kSwissLon, 600000.0, 200000.0,
+     false},
+    numberedStrip(kGaussKruegerGermany, 500000.0, 0.0, false),
+    numberedStrip(kGaussKruegerAustria, 0.0, -5000000.0, true),
+    {kGaussKruegerGeneral, kBodyEllipsoid, kHidden, kShown, kHidden, kHidden, kHidden, {}, kHidden,
+     true, MeridianRule::Kept, 0.0, NaturalLongitude::CentralMeridian, 0.0, 0.0, 0.0, false},
+    numberedStrip(kUtm, 500000.0, 0.0, false),
+    numberedStrip(kKrassovsky, 500000.0, 0.0, false),
+}};
+
+const TypeRules* findTypeRules(const std::string& name) {
+    for (const TypeRules& rules : kTypeRules) {
+        if (isProjection(name, rules.name)) return &rules;
+    }
+    return nullptr;
+}
+
+void applyProjectionType(ProjectionDefinition& d, const std::string& name) {
+    d.projectionName = name;
+    if (const TypeRules* rules = findTypeRules(name)) {
+        if (!rules->deltaLabel.empty()) d.deltaLabel = std::string(rules->deltaLabel);
+        switch (rules->meridian) {
+            case MeridianRule::MainPoint: d.centralMeridian = d.mainLon; break;
+            case MeridianRule::Strip: d.centralMeridian = stripCentralMeridian(d.strip, name); break;
+            case MeridianRule::SwissGrid: d.centralMeridian = kSwissLon; break;
+            case MeridianRule::Kept: break;
+        }
+        d.body = std::string(rules->body);
+        if (rules->body == kBodySphere) {
+            // An ellipsoidal type leaves exactly 1.0; a radius the user typed stays.
+            if (d.radius == 1.0) d.radius = kEarthRadius;
+        } else {
+            // The ellipsoid is the body; the engine divides its metres by this radius.
+            d.radius = 1.0;
+        }
+    }
+    if (d.natural) applyNaturalCalibration(d, name);
+}
+
+void applyNaturalCalibration(ProjectionDefinition& d, const std::string& name) {
+    d.units = std::string(kUnitMetre);
+    d.scale = 1.0;
+    d.refLat = 0.0;
+    d.refLon = d.mainLon;
+    d.refX = 0.0;
+    d.refY = 0.0;
+    d.unitX = d.units;
+    d.unitY = d.unitX;
+    d.rotation = 0.0;
+    const TypeRules* rules = findTypeRules(name);
+    if (rules == nullptr) return;
+    d.refLat = rules->naturalRefLat;
+    switch (rules->naturalRefLon) {
+        case NaturalLongitude::MainPoint: d.refLon = d.mainLon; break;
+        case NaturalLongitude::StripMeridian: d.refLon = stripCentralMeridian(d.strip, name); break;
+        case NaturalLongitude::CentralMeridian: d.refLon = d.centralMeridian; break;
+        case NaturalLongitude::Fixed: d.refLon = rules->naturalRefLonValue; break;
+    }
+    d.refX = rules->eastingByStrip ? austrianEasting(d.strip) : rules->naturalRefX;
+    d.refY = rules->naturalRefY;
+}
+
+void stripChanged(ProjectionDefinition& d) {
+    const TypeRules* rules = findTypeRules(d.projectionName);
+    // Only the numbered strip types show the strip field or derive from it.
+    if (rules == nullptr || rules->meridian != MeridianRule::Strip) return;
+    d.centralMeridian = stripCentralMeridian(d.strip, d.projectionName);
+    if (!d.natural) return;
+    d.refLon = d.centralMeridian;
+    if (rules->eastingByStrip && austrianEasting(d.strip) != 0.0) d.refX = austrianEasting(d.strip);
+}
+
+void mainLonChanged(ProjectionDefinition& d) {
+    d.centralMeridian = d.mainLon;
+    if (d.natural) d.refLon = d.mainLon;
+}
+
+void centralMeridianChanged(ProjectionDefinition& d) {
+    if (d.natural) d.refLon = d.centralMeridian;
+}
+
+void unitsChanged(ProjectionDefinition& d) {
+    d.unitX = d.units;
+    d.unitY = d.unitX;
+}
+
+double austrianEasting(int32_t strip) {
+    switch (strip) {
+        case 28: return 150000.0;
+        case 31: return 450000.0;
+        case 34: return 750000.0;
+        default: return 0.0;
+    }
+}
+
+namespace {
+
+struct StripRule {
+    std::string_view name;
+    double low;
+    double high;
+    bool listedOnly;  // only the three Austrian strips
+    std::string_view message;
+};
+
+constexpr std::array<StripRule, 4> kStripRules = {{
+    {kGaussKruegerGermany, 2.0, 5.0, false, "Streifennummer zwischen 2 und 5"},
+    {kKrassovsky, 1.0, 30.0, false, "Streifennummer zwischen 1 und 30"},
+    {kUtm, 1.0, 60.0, false, "Streifennummer zwischen 1 und 60"},
+    {kGaussKruegerAustria, 28.0, 34.0, true, "Streifennummer 28, 31 oder 34"},
+}};
+
+bool near(double value, double target) { return std::fabs(value - target) <= 1e-9; }
+
+bool isOneOf(const std::string& name, std::initializer_list<std::string_view> types) {
+    for (std::string_view type : types) {
+        if (isProjection(name, type)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string checkStripNumber(int32_t strip, const std::string& name) {
+    const double n = strip;
+    for (const StripRule& rule : kStripRules) {
+        if (!isProjection(name, rule.name)) continue;
+        const bool valid = rule.listedOnly ? austrianEasting(strip) != 0.0
+                                           : n >= rule.low && n <= rule.high;
+        return valid ? std::string() : std::string(rule.message);
+    }
+    return {};
+}
+
+std::string checkStandardParallels(const std::string& name, double delta1, double delta2) {
+    bool degenerate = false;
+    if (isOneOf(name, {kCylinderEquidistant, kCylinderEqualArea, kCylinderConformal})) {
+        // A standard parallel at a pole has no length to keep.
+        degenerate = near(delta1, 0.0) || near(delta1, 180.0);
+    } else if (isOneOf(name, {kConicEquidistant, kConicEqualArea, kConicConformal})) {
+        // Parallels symmetric about the equator open the cone into a cylinder.
+        degenerate = near(delta1 + delta2, 180.0);
+        if (isProjection(name, kConicConformal)) {
+            degenerate = degenerate || near(delta1, 0.0) || near(delta1, 180.0) ||
+                         near(delta2, 0.0) || near(delta2, 180.0);
+        }
+    } else if (isProjection(name, kBonne)) {
+        // Bonne's standard parallel on the equator puts the cone's apex at infinity.
+        degenerate = near(delta1, 90.0);
+    }
+    return degenerate ? "Mit diesen Parallelkreisen ist keine Abbildung möglich" : std::string();
+}
+
+FieldState fieldState(const ProjectionDefinition& d, Field field) {
+    const TypeRules* rules = findTypeRules(d.projectionName);
+    const bool calibration = !d.natural;
+    switch (field) {
+        case Field::ProjectionList: return {true, true};
+        case Field::Radius: return {rules && rules->radiusShown, true};
+        case Field::MainLat:
+        case Field::MainLon: return {rules && rules->mainPointShown, true};
+        case Field::Delta1: return {rules && rules->delta1Shown, true};
+        case Field::Delta2: return {rules && rules->delta2Shown, true};
+        case Field::Strip: return {rules && rules->stripShown, true};
+        case Field::CentralMeridian: return {true, rules && rules->centralMeridianEnabled};
+        case Field::Resolution: return {d.units == kUnitPixel, true};
+        case Field::Units:
+        case Field::Scale:
+        case Field::RefLat:
+        case Field::RefLon:
+        case Field::RefX:
+        case Field::RefY:
+        case Field::Rotation: return {true, calibration};
+    }
+    return {false, false};
+}
+
+std::string checkField(const ProjectionDefinition& d, Field field) {
+    switch (field) {
+        case Field::Radius: return checkPositive(d.radius);
+        case Field::MainLat: return checkLatitude(d.mainLat);
+        case Field::MainLon: return checkLongitude(d.mainLon);
+        case Field::Delta1: return checkDelta(d.delta1);
+        case Field::Delta2: return checkDelta(d.delta2);
+        case Field::Strip: return checkStripNumber(d.strip, d.projectionName);
+        case Field::CentralMeridian: return checkLongitude(d.centralMeridian);
+        case Field::Resolution: return checkPositive(d.resolution);
+        case Field::Scale: return checkPositive(d.scale);
+        case Field::RefLat: return checkLatitude(d.refLat);
+        case Field::RefLon: return checkLongitude(d.refLon);
+        case Field::Rotation: return checkAngle(d.rotation);
+        case Field::ProjectionList:
+        case Field::Units:
+        case Field::RefX:
+        case Field::RefY: return {};
+    }
+    return {};
+}
+
+namespace {
+
+constexpr std::array<Field, 16> kTabOrder = {
+    Field::ProjectionList, Field::Radius, Field::MainLat, Field::MainLon,
+    Field::Delta1,         Field::Delta2, Field::Strip,   Field::CentralMeridian,
+    Field::Units,          Field::Resolution, Field::Scale, Field::RefLat,
+    Field::RefLon,         Field::RefX,   Field::RefY,    Field::Rotation,
+};
+
+}  // namespace
+
+std::optional<Refusal> checkDefinition(const ProjectionDefinition& d) {
+    for (Field field : kTabOrder) {
+        if (field == Field::Strip) continue;  // checked against the type below
+        const FieldState state = fieldState(d, field);
+        if (!state.shown || !state.enabled) continue;
+        if (std::string message = checkField(d, field); !message.empty()) {
+            return Refusal{field, message};
+        }
+    }
+    if (std::string message = checkStripNumber(d.strip, d.projectionName); !message.empty()) {
+        return Refusal{Field::Strip, message};
+    }
+    if (std::string message = checkStandardParallels(d.projectionName, d.delta1, d.delta2);
+        !message.empty()) {
+        return Refusal{Field::Delta1, message};
+    }
+    return std::nullopt;
+}
+
+ProjectionParams buildParams(const ProjectionDefinition& d, const DatumParams& datum) {
+    ProjectionParams p;
+    p.projectionName = d.projectionName;
+    p.scaleDenominator = d.scale;
+    p.sphereRadius = d.radius;
+    p.mainPointLat = d.mainLat;
+    // "Gauß-Krüger (Allgemein)" carries its central meridian in the main point.
+    p.mainPointLon = isProjection(d.projectionName, kGaussKruegerGeneral) ? d.centralMeridian
+                                                                          : d.mainLon;
+    p.delta1 = d.delta1;
+    p.delta2 = d.delta2;
+    p.stripNumber = d.strip;
+    p.refPointLat = d.refLat;
+    p.refPointLon = d.refLon;
+    p.refPointX = d.refX;
+    p.refPointY = d.refY;
+    p.rotationAngle = d.rotation;
+    p.unitMillimetres = unitMillimetres(d.units, d.resolution);
+    p.datum = datum;
+    updateOffsets(p);
+    return p;
+}
+
+std::optional<Refusal> acceptDefinition(const ProjectionDefinition& d, const DatumParams& datum,
+                                        ProjectionParams& record) {
+    if (std::optional<Refusal> refusal = checkDefinition(d)) return refusal;
+    ProjectionParams built = buildParams(d, datum);
+    if (!std::isfinite(calibrationFactor(built)) || !std::isfinite(built.offsetX) ||
+        !std::isfinite(built.offsetY)) {
+        return Refusal{Field::ProjectionList, "Mit diesen Werten ist keine Abbildung möglich"};
+    }
+    record = built;
+    return std::nullopt;
+}
+
+}  // namespace definition

@@ -1,0 +1,188 @@
+#pragma once
+// What each projection type does to a projection definition: which fields it
+// shows and enables, its projection body, the label of its standard parallels,
+// how it derives the central meridian, its natural-coordinates calibration and
+// its strip numbers. Qt-free, so that the dialog and a command-line front end
+// apply the same rules to the same values.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "geodesy/projection.h"
+
+namespace definition {
+
+inline constexpr std::string_view kBodySphere = "Kugel";
+inline constexpr std::string_view kBodyEllipsoid = "Ellipsoid";
+inline constexpr std::string_view kDeltaLabelConic = "Längentreue Parallelkreise (Poldistanz)";
+inline constexpr std::string_view kDeltaLabelCylinder = "Längentreuer Parallelkreis (Poldistanz)";
+inline constexpr std::string_view kDeltaLabelBonne = "Rechtswinkliger Parallelkreis (Poldistanz)";
+
+// The radius a sphere type starts from when it follows an ellipsoidal type,
+// which leaves the radius at exactly 1.0.
+inline constexpr double kEarthRadius = 6371000.0;
+
+// Where a type takes its central meridian from when it is chosen.
+enum class MeridianRule {
+    MainPoint,  // the main point's longitude (sphere types)
+    Strip,      // stripCentralMeridian of the strip number
+    Kept,       // the meridian the user typed ("Gauß-Krüger (Allgemein)")
+    SwissGrid,  // the fixed meridian of Bern
+};
+
+// Where natural coordinates put the reference longitude.
+enum class NaturalLongitude { MainPoint, StripMeridian, CentralMeridian, Fixed };
+
+// One row of the type table. "shown" covers the controls with their labels.
+struct TypeRules {
+    std::string_view name;
+    std::string_view body;
+    bool radiusShown;
+    bool datumShown;
+    bool mainPointShown;
+    bool delta1Shown;
+    bool delta2Shown;
+    std::string_view deltaLabel;  // empty: the label keeps its text
+    bool stripShown;
+    bool centralMeridianEnabled;  // the field is always shown
+    MeridianRule meridian;
+    // Natural-coordinates calibration of the reference point.
+    double naturalRefLat;
+    NaturalLongitude naturalRefLon;
+    double naturalRefLonValue;  // for NaturalLongitude::Fixed
+    double naturalRefX;         // replaced by the strip's easting for the Austrian strips
+    double naturalRefY;
+    bool eastingByStrip;
+};
+
+// The sixteen types, in the order of the projection list.
+extern const std::array<TypeRules, 16> kTypeRules;
+
+// The row of a type (exact name comparison), or nullptr for any other text.
+const TypeRules* findTypeRules(const std::string& name);
+
+// The Swiss grid's main point: the old observatory of Bern.
+inline constexpr double kSwissLat = 46.95240556;
+inline constexpr double kSwissLon = 7.43958333;
+
+// The values a projection definition is edited as, with their values at
+// construction.
+struct ProjectionDefinition {
+    std::string projectionName = "Bonn'sche Abbildung";
+    std::string body;
+    double radius = kEarthRadius;
+    double mainLat = 90.0;
+    double mainLon = 0.0;
+    std::string deltaLabel;
+    double delta1 = 30.0;
+    double delta2 = 50.0;
+    int32_t strip = 2;
+    double centralMeridian = 0.0;
+    bool natural = true;
+    std::string units = "m ";
+    double resolution = 32.0;
+    double scale = 1000000.0;
+    double refLat = 0.0;
+    double refLon = 0.0;
+    double refX = 0.0;
+    std::string unitX = "m ";
+    double refY = 0.0;
+    std::string unitY = "m ";
+    double rotation = 0.0;
+
+    bool operator==(const ProjectionDefinition&) const = default;
+};
+
+// The type's derived values: name, body, delta label, central meridian,
+// radius (1.0 on the ellipsoid; 1.0 becomes the earth radius on a sphere),
+// and with natural coordinates the natural calibration.
+void applyProjectionType(ProjectionDefinition& d, const std::string& name);
+
+// Scale 1, unit "m ", no rotation, and the type's reference point in metres
+// with the false easting and northing usual for the type. Resolution stays.
+void applyNaturalCalibration(ProjectionDefinition& d, const std::string& name);
+
+// After a valid strip number: the strip's central meridian, and with natural
+// coordinates the reference longitude (and the Austrian false easting).
+void stripChanged(ProjectionDefinition& d);
+
+// After a valid main point longitude: the central meridian follows it, and
+// with natural coordinates the reference longitude too.
+void mainLonChanged(ProjectionDefinition& d);
+
+// After a valid central meridian: with natural coordinates the reference
+// longitude follows it.
+void centralMeridianChanged(ProjectionDefinition& d);
+
+// After a change of unit: the labels behind X and Y follow it.
+void unitsChanged(ProjectionDefinition& d);
+
+// The false easting of an Austrian strip: 150 km, 450 km or 750 km for strips
+// 28, 31, 34; 0 for any other strip.
+double austrianEasting(int32_t strip);
+
+// Empty when the strip number is valid for the type, else the type's message.
+std::string checkStripNumber(int32_t strip, const std::string& name);
+
+// Empty when the standard parallels leave a projection, else "Mit diesen
+// Parallelkreisen ist keine Abbildung möglich" (cylinders with delta 1 of 0
+// or 180, the conformal conic with a delta of 0 or 180, the conics with
+// delta 1 + delta 2 = 180, Bonne with delta 1 = 90; all within 1e-9°).
+std::string checkStandardParallels(const std::string& name, double delta1, double delta2);
+
+// The fields of the dialog, in tab order.
+enum class Field {
+    ProjectionList,
+    Radius,
+    MainLat,
+    MainLon,
+    Delta1,
+    Delta2,
+    Strip,
+    CentralMeridian,
+    Units,
+    Resolution,
+    Scale,
+    RefLat,
+    RefLon,
+    RefX,
+    RefY,
+    Rotation,
+};
+
+struct FieldState {
+    bool shown;
+    bool enabled;
+};
+
+// Shown and enabled as the type, the natural-coordinates box and the unit say.
+FieldState fieldState(const ProjectionDefinition& d, Field field);
+
+// A refused definition: the message to show and the field to put the focus in.
+struct Refusal {
+    Field field;
+    std::string message;
+};
+
+// The check of one field on its own (empty when it passes or has none).
+std::string checkField(const ProjectionDefinition& d, Field field);
+
+// The checks of OK: every shown and enabled field in tab order, the strip
+// number against the type, then the standard parallels.
+std::optional<Refusal> checkDefinition(const ProjectionDefinition& d);
+
+// The record of a definition and its datum, offsets derived by updateOffsets.
+geodesy::ProjectionParams buildParams(const ProjectionDefinition& d,
+                                      const geodesy::DatumParams& datum);
+
+// The whole of OK after the take-over: the checks, then the record; a record
+// whose calibration factor or offsets are not finite is refused with "Mit
+// diesen Werten ist keine Abbildung möglich" on the projection list.
+std::optional<Refusal> acceptDefinition(const ProjectionDefinition& d,
+                                        const geodesy::DatumParams& datum,
+                                        geodesy::ProjectionParams& record);
+
+}  // namespace definition

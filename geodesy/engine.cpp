@@ -1,0 +1,160 @@
+#include "geodesy/engine.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+#include "geodesy/aspect.h"
+#include "geodesy/projection_names.h"
+
+namespace geodesy {
+
+namespace {
+
+using detail::ChainConstants;
+
+// Every field of a record that the prepared chain depends on, bit for bit
+// (so that NaN keys match themselves and -0 differs from +0).
+constexpr std::size_t kKeyWords = 13;
+using ChainKey = std::array<std::uint64_t, kKeyWords>;
+
+ChainKey makeKey(const ProjectionParams& p, detail::ProjectionType type)
+{
+    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    return {static_cast<std::uint64_t>(type) << 32 |
+                static_cast<std::uint32_t>(p.stripNumber),
+            bits(p.scaleDenominator),
+            bits(p.datum.semiMajorAxis),
+            bits(p.datum.semiMinorAxis),
+            bits(p.sphereRadius),
+            bits(p.mainPointLat),
+            bits(p.mainPointLon),
+            bits(p.delta1),
+            bits(p.delta2),
+            bits(p.offsetX),
+            bits(p.offsetY),
+            bits(p.rotationAngle),
+            bits(p.unitMillimetres)};
+}
+
+// A few prepared chains per thread, keyed by the record's numbers and type:
+// the per-record work (trigonometry of the main point, cone constants,
+// series coefficients, calibration) is then done once per record instead of
+// once per point, while every call still classifies the name. Several slots,
+// because the coordinate transformation alternates between two records.
+// Trivially constructed and destroyed: no allocation, no guard.
+struct ChainCache {
+    static constexpr unsigned kSlots = 4;
+    std::array<ChainKey, kSlots> keys;
+    std::array<ChainConstants, kSlots> chains;
+    unsigned filled;
+    unsigned next;
+    unsigned last;
+};
+
+thread_local ChainCache tCache;
+
+const ChainConstants& cachedChain(const ProjectionParams& p)
+{
+    ChainCache& cache = tCache;
+    const ChainKey key = makeKey(p, detail::classifyProjection(p.projectionName));
+    if (cache.filled > 0 && cache.keys[cache.last] == key)
+        return cache.chains[cache.last];
+    for (unsigned i = 0; i < cache.filled; ++i) {
+        if (cache.keys[i] == key) {
+            cache.last = i;
+            return cache.chains[i];
+        }
+    }
+    const unsigned slot = cache.next;
+    cache.next = (slot + 1) % ChainCache::kSlots;
+    if (cache.filled < ChainCache::kSlots)
+        ++cache.filled;
+    detail::prepareChain(p, cache.chains[slot]);
+    cache.keys[slot] = key;
+    cache.last = slot;
+    return cache.chains[slot];
+}
+
+}  // namespace
+
+void projectForward(const ProjectionParams& p, double lat, double lon, double& x, double& y)
+{
+    detail::forwardChain(cachedChain(p), lat, lon, x, y);
+}
+
+void projectInverse(const ProjectionParams& p, double x, double y, double& lat, double& lon)
+{
+    detail::inverseChain(cachedChain(p), x, y, lat, lon);
+}
+
+ProjectionParams& updateOffsets(ProjectionParams& p)
+{
+    p.offsetX = 0.0;
+    p.offsetY = 0.0;
+    double x = 0.0;
+    double y = 0.0;
+    projectForward(p, p.refPointLat, p.refPointLon, x, y);
+    p.offsetX = p.refPointX - x;
+    p.offsetY = p.refPointY - y;
+    return p;
+}
+
+bool isProjection(const std::string& name, std::string_view type)
+{
+    return std::string_view(name) == type;
+}
+
+double stripCentralMeridian(int32_t strip, const std::string& name)
+{
+    return detail::stripCentralMeridian(strip, detail::classifyProjection(name));
+}
+
+double unitMillimetres(std::string_view unit, double resolution)
+{
+    if (unit == kUnitMillimetre)
+        return 1.0;
+    if (unit == kUnitCentimetre)
+        return 10.0;
+    if (unit == kUnitMetre)
+        return 1000.0;
+    if (unit == kUnitKilometre)
+        return 1000000.0;
+    if (unit == kUnitPixel)
+        return 1.0 / resolution;
+    return 1.0;
+}
+
+double calibrationFactor(const ProjectionParams& p)
+{
+    return p.sphereRadius * 1000.0 / p.scaleDenominator / p.unitMillimetres;
+}
+
+void geographicToAspect(double lat, double lon, double lat0, double lon0, double& z,
+                        double& alpha)
+{
+    aspect::toAspect(aspect::makeMainPoint(lat0, lon0), lat, lon, z, alpha);
+}
+
+void aspectToGeographic(double z, double alpha, double lat0, double lon0, double& lat,
+                        double& lon)
+{
+    aspect::fromAspect(aspect::makeMainPoint(lat0, lon0), z, alpha, lat, lon);
+}
+
+PreparedProjection::PreparedProjection(const ProjectionParams& p)
+{
+    detail::prepareChain(p, chain_);
+}
+
+void PreparedProjection::forward(double lat, double lon, double& x, double& y) const
+{
+    detail::forwardChain(chain_, lat, lon, x, y);
+}
+
+void PreparedProjection::inverse(double x, double y, double& lat, double& lon) const
+{
+    detail::inverseChain(chain_, x, y, lat, lon);
+}
+
+}  // namespace geodesy

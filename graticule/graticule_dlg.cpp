@@ -1,0 +1,7 @@
+#include "graticule/graticule_dlg.h"
+
+CGraticuleDlg::CGraticuleDlg(QWidget* parent) : platform::Dialog(parent) {
+    setWindowTitle(QStringLiteral("Kartennetz / Koordinaten erzeugen"));
+}
+
+CGraticuleDlg::~CGraticuleDlg() = default;

@@ -1,0 +1,89 @@
+#include "graticule/metafile_writer.h"
+
+#include <charconv>
+
+#include "graticule/number_format.h"
+
+namespace graticule {
+namespace {
+
+constexpr std::string_view kPrologue =
+    "1 0 0\n"
+    "5 2 0\n"
+    "VIZ-METAFILE QUORIN (C)\n"
+    "(Created by Gitterwerk)\n";
+constexpr std::string_view kEndRecord = "0 0 0\n";
+
+constexpr int kObjectKeyCode = 21;
+constexpr int kLineCode = 11;
+// The last field of every point line.
+constexpr std::string_view kPointTail = " 6\n";
+constexpr int kCoordinateWidth = 9;
+
+struct KeyRow {
+    LineClass lineClass;
+    int32_t ObjectKeys::*key;
+};
+
+constexpr std::array<KeyRow, kLineClassCount> kKeyTable = {{
+    {LineClass::Degree10, &ObjectKeys::key10},
+    {LineClass::Degree5, &ObjectKeys::key5},
+    {LineClass::Degree2, &ObjectKeys::key2},
+    {LineClass::Degree1, &ObjectKeys::key1},
+    {LineClass::Minute30, &ObjectKeys::key30},
+    {LineClass::PolarTropic, &ObjectKeys::keyCircles},
+    {LineClass::Other, &ObjectKeys::keyOther},
+}};
+
+// "code count parameter\n"
+void writeRecordHeader(OutputFile& file, int code, int64_t count, int64_t parameter) {
+    char* out = file.reserve(80);
+    out = std::to_chars(out, out + 20, code).ptr;
+    *out++ = ' ';
+    out = std::to_chars(out, out + 24, count).ptr;
+    *out++ = ' ';
+    out = std::to_chars(out, out + 24, parameter).ptr;
+    *out++ = '\n';
+    file.commit(out);
+}
+
+}  // namespace
+
+int32_t ObjectKeys::forClass(LineClass c) const {
+    for (const KeyRow& row : kKeyTable) {
+        if (row.lineClass == c) return this->*row.key;
+    }
+    return keyOther;
+}
+
+std::string checkObjectKey(int32_t key) {
+    if (key >= kMinObjectKey && key <= kMaxObjectKey) return {};
+    return "Wert für Objekt-Nummer zwischen 1 und 9999";
+}
+
+void MetafileWriter::prologue(OutputFile& file) { file.write(kPrologue); }
+
+void MetafileWriter::epilogue(OutputFile& file) { file.write(kEndRecord); }
+
+void MetafileWriter::beginLine(double v) {
+    lineKey_ = keys_.objectKeyFor(v);
+    points_.clear();
+}
+
+void MetafileWriter::writePoint(OutputFile&, double, double, double x, double y, PointRole) {
+    char line[2 * kMaxFixedChars + 32];
+    char* out = formatFixedWidth(line, x, 0, kCoordinateWidth);
+    *out++ = ' ';
+    out = formatFixedWidth(out, y, 0, kCoordinateWidth);
+    points_.append(line, out);
+    points_.append(kPointTail);
+}
+
+void MetafileWriter::endLine(OutputFile& file, int64_t written) {
+    if (written == 0) return;
+    writeRecordHeader(file, kObjectKeyCode, 0, lineKey_);
+    writeRecordHeader(file, kLineCode, written, 0);
+    file.write(points_);
+}
+
+}  // namespace graticule

@@ -1,0 +1,27 @@
+#include "platform/controls.h"
+
+#include <QDialog>
+#include <QVariant>
+
+namespace platform {
+
+QWidget* findControl(QWidget* dialog, int id) {
+    if (dialog == nullptr) return nullptr;
+    // Depth first in creation order; a child dialog is a dialog owned by this
+    // one, whose controls may repeat our ids, so its subtree is skipped.
+    for (QObject* child : dialog->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget == nullptr || qobject_cast<QDialog*>(widget) != nullptr) continue;
+        bool ok = false;
+        const int childId = widget->property(kControlIdProperty).toInt(&ok);
+        if (ok && childId == id) return widget;
+        if (QWidget* found = findControl(widget, id)) return found;
+    }
+    return nullptr;
+}
+
+void setControlId(QWidget* control, int id) {
+    if (control != nullptr) control->setProperty(kControlIdProperty, id);
+}
+
+}  // namespace platform

@@ -1,0 +1,202 @@
+#include "platform/dialog.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScopedValueRollback>
+#include <QTextEdit>
+
+#include "platform/data_exchange.h"
+#include "platform/mouse_swallower.h"
+
+namespace platform {
+namespace {
+
+bool isInputControl(const QWidget* widget) {
+    return qobject_cast<const QAbstractButton*>(widget) != nullptr ||
+           qobject_cast<const QLineEdit*>(widget) != nullptr ||
+           qobject_cast<const QComboBox*>(widget) != nullptr ||
+           qobject_cast<const QAbstractSpinBox*>(widget) != nullptr ||
+           qobject_cast<const QAbstractSlider*>(widget) != nullptr ||
+           qobject_cast<const QTextEdit*>(widget) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(widget) != nullptr ||
+           qobject_cast<const QAbstractItemView*>(widget) != nullptr;
+}
+
+// The input controls of a dialog, not those of the dialogs it owns, nor the
+// parts inside an input control (the edit of a combo box).
+void collectInputControls(QWidget* parent, std::vector<QWidget*>& controls) {
+    for (QObject* child : parent->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget == nullptr || qobject_cast<QDialog*>(widget) != nullptr) continue;
+        if (isInputControl(widget)) {
+            controls.push_back(widget);
+        } else {
+            collectInputControls(widget, controls);
+        }
+    }
+}
+
+}  // namespace
+
+Dialog::Dialog(QWidget* parent) : QDialog(parent) {}
+
+bool Dialog::updateData(bool saveAndValidate) {
+    DataExchange dx(this, saveAndValidate);
+    doDataExchange(dx);
+    if (dx.failed()) failedControl_ = dx.failedControl();
+    return !dx.failed();
+}
+
+void Dialog::doDataExchange(DataExchange&) {}
+
+void Dialog::setRunning(bool running) {
+    if (running == running_) return;
+    if (running) {
+        // Set first: disabling the focused control moves the focus, which
+        // must run no check.
+        running_ = true;
+        QWidget* focus = QApplication::focusWidget();
+        focusBeforeRun_ = focus != nullptr && isAncestorOf(focus) ? focus : nullptr;
+        std::vector<QWidget*> controls;
+        collectInputControls(this, controls);
+        for (QWidget* control : controls) {
+            if (control->testAttribute(Qt::WA_Disabled)) continue;
+            control->setEnabled(false);
+            lockedControls_.emplace_back(control);
+        }
+        return;
+    }
+    for (const QPointer<QWidget>& control : lockedControls_) {
+        if (control) control->setEnabled(true);
+    }
+    lockedControls_.clear();
+    running_ = false;
+    if (focusBeforeRun_ && focusBeforeRun_->isEnabled() && focusBeforeRun_->isVisible()) {
+        QScopedValueRollback guard(inHandler_, true);
+        focusBeforeRun_->setFocus(Qt::OtherFocusReason);
+    }
+    focusBeforeRun_ = nullptr;
+}
+
+void Dialog::focusControl(QWidget* control) {
+    if (control == nullptr) return;
+    QScopedValueRollback guard(inHandler_, true);
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+}
+
+void Dialog::onFocusLost(QWidget* edit, std::function<bool()> handler) {
+    if (edit == nullptr) return;
+    for (Watched& watched : watched_) {
+        if (watched.edit == edit) {
+            watched.handler = std::move(handler);
+            return;
+        }
+    }
+    watched_.push_back({edit, std::move(handler)});
+    edit->installEventFilter(this);
+}
+
+void Dialog::setCancelButton(QAbstractButton* button) { cancelButton_ = button; }
+
+bool Dialog::runFocusedHandler() {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || inHandler_ || running_) return true;
+    for (const Watched& watched : watched_) {
+        if (watched.edit == focus || watched.edit->isAncestorOf(focus)) {
+            return runHandler(watched.edit, watched.handler);
+        }
+    }
+    return true;
+}
+
+bool Dialog::runHandler(QWidget* edit, const std::function<bool()>& handler) {
+    // The handler may register handlers (reallocating watched_) or show boxes
+    // (moving the focus): it runs from a copy, with checks suspended.
+    const std::function<bool()> run = handler;
+    QScopedValueRollback guard(inHandler_, true);
+    failedControl_ = nullptr;
+    if (!run || run()) return true;
+    // A field that did not parse has taken the focus already; otherwise the
+    // focus goes back to the edit whose check failed.
+    QWidget* target = failedControl_ ? failedControl_.data() : edit;
+    target->setFocus(Qt::OtherFocusReason);
+    if (auto* lineEdit = qobject_cast<QLineEdit*>(target)) lineEdit->selectAll();
+    return false;
+}
+
+bool Dialog::focusLost(QWidget* edit, Qt::FocusReason reason) {
+    // Focus lost to another window (a message box, a file dialog) or to a
+    // popup is no leaving of the field.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+    if (inHandler_ || running_ || !isVisible()) return false;
+    if (!edit->isEnabled() || !edit->isVisible()) return false;
+    if (cancelButton_ != nullptr && QApplication::focusWidget() == cancelButton_) return false;
+    for (const Watched& watched : watched_) {
+        if (watched.edit != edit) continue;
+        if (runHandler(edit, watched.handler)) return false;
+        if (reason == Qt::MouseFocusReason) swallowCurrentMousePress();
+        // Back in the edit: it never really lost the focus, so it must not
+        // see this event (a line edit would drop the selection of its text).
+        return QApplication::focusWidget() == edit;
+    }
+    return false;
+}
+
+bool Dialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && watched->isWidgetType() &&
+        focusLost(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event)->reason())) {
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Dialog::showEvent(QShowEvent* event) {
+    if (!event->spontaneous() && !opened_) {
+        opened_ = true;
+        updateData(false);
+        initDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void Dialog::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) opened_ = false;
+    QDialog::hideEvent(event);
+}
+
+void Dialog::closeEvent(QCloseEvent* event) {
+    if (running_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void Dialog::keyPressEvent(QKeyEvent* event) {
+    if (running_) {
+        event->accept();  // neither Escape nor Enter acts during a run
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void Dialog::reject() {
+    if (running_) return;
+    QDialog::reject();
+}
+
+void Dialog::done(int result) {
+    if (running_) return;
+    QDialog::done(result);
+}
+
+}  // namespace platform

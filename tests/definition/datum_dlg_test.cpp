@@ -1,0 +1,182 @@
+// The datum dialog driven as a user drives it.
+#include <gtest/gtest.h>
+
+#include "definition/datum_dlg.h"
+#include "geodesy/catalogues.h"
+#include "tests/definition/dialog_driver.h"
+
+namespace {
+
+using namespace driver;
+
+enum Id {
+    kDatum = 1015, kEllipsoid = 1080, kA = 1081, kB = 1082, kU = 1059, kV = 1060, kW = 1061,
+    kOmega = 1071, kPsi = 1041, kEpsilon = 1042, kScale = 1062, kOk = 1, kCancel = 2,
+};
+
+constexpr std::initializer_list<int> kParameters = {kU, kV, kW, kOmega, kPsi, kEpsilon, kScale};
+
+class DatumDlgTest : public ::testing::Test {
+protected:
+    void open() { driver::open(&dlg); }
+    bool closedWith(int result) const { return !dlg.isVisible() && dlg.result() == result; }
+
+    platform::RecordingMessageService messages;
+    CDatumDlg dlg;
+};
+
+TEST_F(DatumDlgTest, OpensWithTheCatalogueDatumFixed) {
+    open();
+    EXPECT_EQ(text(&dlg, kDatum), "ED50");
+    EXPECT_EQ(text(&dlg, kEllipsoid), "International (1924) = Hayford (1909)");
+    EXPECT_EQ(text(&dlg, kA), "6378388");
+    EXPECT_EQ(text(&dlg, kB), "6356911.94612795");
+    EXPECT_EQ(text(&dlg, kU), "-87");
+    EXPECT_EQ(text(&dlg, kV), "-96");
+    EXPECT_EQ(text(&dlg, kW), "-120");
+    EXPECT_EQ(text(&dlg, kOmega), "0");
+    EXPECT_EQ(text(&dlg, kScale), "0");
+    EXPECT_TRUE(enabled(&dlg, kDatum));
+    for (int id : {kEllipsoid, kA, kB}) EXPECT_FALSE(enabled(&dlg, id)) << id;
+    for (int id : kParameters) EXPECT_FALSE(enabled(&dlg, id)) << id;
+
+    auto* datums = find<QComboBox>(&dlg, kDatum);
+    ASSERT_EQ(datums->count(), 7);
+    EXPECT_EQ(datums->itemText(0), "(individuell)");
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(datums->itemText(i + 1), qs(std::string(geodesy::kDatumNames[i])));
+    auto* ellipsoids = find<QComboBox>(&dlg, kEllipsoid);
+    ASSERT_EQ(ellipsoids->count(), 25);
+    EXPECT_EQ(ellipsoids->itemText(0), "(individuell)");
+    EXPECT_EQ(ellipsoids->itemText(1), "(Kugel)");
+    EXPECT_EQ(ellipsoids->itemText(24), "WGS 84");
+}
+
+TEST_F(DatumDlgTest, IndividualPathKeepsValuesAndOpensTheFields) {
+    open();
+    choose(&dlg, kDatum, QStringLiteral("(individuell)"));
+    EXPECT_EQ(dlg.m_datum.datumName, "(individuell)");
+    EXPECT_EQ(dlg.m_datum.ellipsoidName, "International (1924) = Hayford (1909)");
+    EXPECT_EQ(dlg.m_datum.shiftX, -87.0);
+    EXPECT_EQ(dlg.m_datum.semiMajorAxis, 6378388.0);
+    EXPECT_TRUE(enabled(&dlg, kEllipsoid));
+    for (int id : kParameters) EXPECT_TRUE(enabled(&dlg, id)) << id;
+    EXPECT_FALSE(enabled(&dlg, kA));
+    EXPECT_FALSE(enabled(&dlg, kB));
+
+    choose(&dlg, kEllipsoid, QStringLiteral("(individuell)"));
+    EXPECT_TRUE(enabled(&dlg, kA));
+    EXPECT_TRUE(enabled(&dlg, kB));
+    EXPECT_EQ(dlg.m_datum.semiMajorAxis, 6378388.0);
+    type(&dlg, kA, "6378000");
+    type(&dlg, kB, "6357000");
+    type(&dlg, kU, "12.5");
+    type(&dlg, kOmega, "-0.001");
+    type(&dlg, kScale, "3e-06");
+    click(&dlg, kOk);
+    ASSERT_TRUE(closedWith(QDialog::Accepted));
+    EXPECT_EQ(dlg.m_datum.datumName, "(individuell)");
+    EXPECT_EQ(dlg.m_datum.ellipsoidName, "(individuell)");
+    EXPECT_EQ(dlg.m_datum.semiMajorAxis, 6378000.0);
+    EXPECT_EQ(dlg.m_datum.semiMinorAxis, 6357000.0);
+    EXPECT_EQ(dlg.m_datum.shiftX, 12.5);
+    EXPECT_EQ(dlg.m_datum.rotationOmega, -0.001);
+    EXPECT_EQ(dlg.m_datum.scaleCorrection, 3e-06);
+    EXPECT_TRUE(messages.messages.empty());
+
+    // The record survives closing and shows again.
+    open();
+    EXPECT_EQ(text(&dlg, kDatum), "(individuell)");
+    EXPECT_EQ(text(&dlg, kA), "6378000");
+    EXPECT_TRUE(enabled(&dlg, kB));
+}
+
+TEST_F(DatumDlgTest, CatalogueChoicesOverwriteAndFixTheFields) {
+    open();
+    choose(&dlg, kDatum, QStringLiteral("(individuell)"));
+    choose(&dlg, kEllipsoid, QStringLiteral("(Kugel)"));
+    EXPECT_EQ(text(&dlg, kA), "6371000");
+    EXPECT_EQ(text(&dlg, kB), "6371000");
+    type(&dlg, kV, "77");
+    choose(&dlg, kDatum, QStringLiteral("DHDN (Potsdam / Rauenberg)"));
+    geodesy::DatumParams expected = geodesy::lookupDatum("DHDN (Potsdam / Rauenberg)");
+    EXPECT_EQ(dlg.m_datum, expected);
+    EXPECT_EQ(text(&dlg, kEllipsoid), "Bessel (1841)");
+    EXPECT_EQ(text(&dlg, kV), "105");
+    for (int id : kParameters) EXPECT_FALSE(enabled(&dlg, id)) << id;
+    EXPECT_FALSE(enabled(&dlg, kEllipsoid));
+}
+
+TEST_F(DatumDlgTest, FieldChecksOnFocusLoss) {
+    open();
+    choose(&dlg, kDatum, QStringLiteral("(individuell)"));
+    choose(&dlg, kEllipsoid, QStringLiteral("(individuell)"));
+    type(&dlg, kA, "0");
+    key(Qt::Key_Tab);
+    ASSERT_EQ(messages.texts(), QStringList{"Wert über 0"});
+    EXPECT_EQ(messages.messages[0].caption, "Falsche Eingabe");
+    EXPECT_EQ(messages.messages[0].icon, platform::Icon::Exclamation);
+    EXPECT_TRUE(focused(&dlg, kA));
+    type(&dlg, kA, "6378000");
+    key(Qt::Key_Tab);
+    messages.clear();
+    for (int id : {kOmega, kPsi, kEpsilon}) {
+        type(&dlg, id, "-360.5");
+        key(Qt::Key_Tab);
+        EXPECT_EQ(messages.texts().last(), "Wert für Winkel zwischen -360° und +360°");
+        EXPECT_TRUE(focused(&dlg, id));
+        type(&dlg, id, "360");
+        key(Qt::Key_Tab);
+    }
+    EXPECT_EQ(messages.messages.size(), 3u);
+    type(&dlg, kU, "-99999");  // translations are not limited
+    key(Qt::Key_Tab);
+    EXPECT_EQ(messages.messages.size(), 3u);
+}
+
+TEST_F(DatumDlgTest, MinorAxisLargerThanMajorIsRefusedAtOk) {
+    open();
+    choose(&dlg, kDatum, QStringLiteral("(individuell)"));
+    choose(&dlg, kEllipsoid, QStringLiteral("(individuell)"));
+    type(&dlg, kB, "6400000");
+    key(Qt::Key_Tab);
+    EXPECT_TRUE(messages.messages.empty());
+    click(&dlg, kOk);
+    EXPECT_EQ(messages.texts(), QStringList{"Wert für b nicht größer als a"});
+    EXPECT_EQ(messages.messages[0].caption, "Falsche Eingabe");
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(focused(&dlg, kB));
+    type(&dlg, kB, "6378388");  // a sphere: a = b
+    key(Qt::Key_Return);
+    ASSERT_TRUE(closedWith(QDialog::Accepted));
+    EXPECT_EQ(dlg.m_datum.semiMinorAxis, 6378388.0);
+}
+
+TEST_F(DatumDlgTest, EnterWithARefusedRotationKeepsTheDialogOpen) {
+    open();
+    choose(&dlg, kDatum, QStringLiteral("(individuell)"));
+    type(&dlg, kPsi, "400");
+    key(Qt::Key_Return);
+    EXPECT_EQ(messages.texts(), QStringList{"Wert für Winkel zwischen -360° und +360°"});
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(focused(&dlg, kPsi));
+    click(&dlg, kCancel);  // the refused value does not block Cancel
+    ASSERT_TRUE(closedWith(QDialog::Rejected));
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(dlg.m_datum, geodesy::lookupDatum("ED50"));
+}
+
+TEST_F(DatumDlgTest, CancelRestoresTheRecordOfTheOpening) {
+    open();
+    choose(&dlg, kDatum, QStringLiteral("(individuell)"));
+    choose(&dlg, kEllipsoid, QStringLiteral("Bessel (1841)"));
+    type(&dlg, kW, "5");
+    key(Qt::Key_Escape);
+    ASSERT_TRUE(closedWith(QDialog::Rejected));
+    EXPECT_EQ(dlg.m_datum, geodesy::lookupDatum("ED50"));
+    open();
+    EXPECT_EQ(text(&dlg, kDatum), "ED50");
+    EXPECT_EQ(text(&dlg, kW), "-120");
+    EXPECT_FALSE(enabled(&dlg, kW));
+}
+
+}  // namespace
