@@ -24,14 +24,13 @@ CDatumDlg::CDatumDlg(QWidget* parent)
         combo->installEventFilter(this);
     }
 
-    onFocusLost(ui_->editSemiMajor, [this] { return checkFocusedField(DatumField::SemiMajorAxis); });
-    onFocusLost(ui_->editSemiMinor, [this] { return checkFocusedField(DatumField::SemiMinorAxis); });
-    onFocusLost(ui_->editOmega, [this] { return checkFocusedField(DatumField::RotationOmega); });
-    onFocusLost(ui_->editPsi, [this] { return checkFocusedField(DatumField::RotationPsi); });
-    onFocusLost(ui_->editEpsilon, [this] { return checkFocusedField(DatumField::RotationEpsilon); });
-    for (QLineEdit* edit :
-         {ui_->editShiftX, ui_->editShiftY, ui_->editShiftZ, ui_->editScaleCorrection}) {
-        onFocusLost(edit, [this] { return checkFocusedField(DatumField::ShiftX); });
+    // Every edit takes over when it loses the focus; the semi-axes and the
+    // rotations are checked, the translations and the scale are not.
+    for (DatumField field :
+         {DatumField::SemiMajorAxis, DatumField::SemiMinorAxis, DatumField::ShiftX,
+          DatumField::ShiftY, DatumField::ShiftZ, DatumField::RotationOmega,
+          DatumField::RotationPsi, DatumField::RotationEpsilon, DatumField::ScaleCorrection}) {
+        onFocusLost(fieldControl(field), [this, field] { return checkFocusedField(field); });
     }
 
     setCancelButton(ui_->buttonCancel);
@@ -68,6 +67,7 @@ void CDatumDlg::initDialog() {
     m_datumBackup = m_datum;
     updateData(false);
     updateDatumFieldStates();
+    ui_->comboDatum->setFocus(Qt::OtherFocusReason);
 }
 
 bool CDatumDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -77,23 +77,46 @@ bool CDatumDlg::eventFilter(QObject* watched, QEvent* event) {
 
 QWidget* CDatumDlg::fieldControl(DatumField field) const {
     switch (field) {
-        case DatumField::DatumList: return ui_->comboDatum;
-        case DatumField::EllipsoidList: return ui_->comboEllipsoid;
-        case DatumField::SemiMajorAxis: return ui_->editSemiMajor;
-        case DatumField::SemiMinorAxis: return ui_->editSemiMinor;
-        case DatumField::ShiftX: return ui_->editShiftX;
-        case DatumField::ShiftY: return ui_->editShiftY;
-        case DatumField::ShiftZ: return ui_->editShiftZ;
-        case DatumField::RotationOmega: return ui_->editOmega;
-        case DatumField::RotationPsi: return ui_->editPsi;
-        case DatumField::RotationEpsilon: return ui_->editEpsilon;
-        case DatumField::ScaleCorrection: return ui_->editScaleCorrection;
+        case DatumField::DatumList:
+            return ui_->comboDatum;
+        case DatumField::EllipsoidList:
+            return ui_->comboEllipsoid;
+        case DatumField::SemiMajorAxis:
+            return ui_->editSemiMajor;
+        case DatumField::SemiMinorAxis:
+            return ui_->editSemiMinor;
+        case DatumField::ShiftX:
+            return ui_->editShiftX;
+        case DatumField::ShiftY:
+            return ui_->editShiftY;
+        case DatumField::ShiftZ:
+            return ui_->editShiftZ;
+        case DatumField::RotationOmega:
+            return ui_->editOmega;
+        case DatumField::RotationPsi:
+            return ui_->editPsi;
+        case DatumField::RotationEpsilon:
+            return ui_->editEpsilon;
+        case DatumField::ScaleCorrection:
+            return ui_->editScaleCorrection;
     }
     return nullptr;
 }
 
+bool CDatumDlg::takeOver() {
+    if (!updateData(true)) return false;
+    // The fields show 15 significant digits; the values of a catalogue datum or
+    // ellipsoid stay the catalogue's own, to the last bit.
+    if (m_datum.datumName != geodesy::kIndividual) {
+        definition::datumSelected(m_datum);
+    } else {
+        definition::ellipsoidSelected(m_datum);
+    }
+    return true;
+}
+
 void CDatumDlg::onDatumActivated() {
-    if (!updateData(true)) return;
+    if (!takeOver()) return;
     if (m_datum.datumName != geodesy::kIndividual) {
         definition::datumSelected(m_datum);
         updateData(false);
@@ -102,7 +125,7 @@ void CDatumDlg::onDatumActivated() {
 }
 
 void CDatumDlg::onEllipsoidActivated() {
-    if (!updateData(true)) return;
+    if (!takeOver()) return;
     if (m_datum.ellipsoidName != geodesy::kIndividual) {
         definition::ellipsoidSelected(m_datum);
         updateData(false);
@@ -113,7 +136,7 @@ void CDatumDlg::onEllipsoidActivated() {
 bool CDatumDlg::checkFocusedField(DatumField field) {
     // A focus-out that arrives after Cancel restored the record takes nothing over.
     if (closing_) return true;
-    if (!updateData(true)) return false;
+    if (!takeOver()) return false;
     const std::string message = definition::checkDatumField(m_datum, field);
     if (message.empty()) return true;
     return platform::warnInput(this, QString::fromStdString(message));
@@ -130,7 +153,7 @@ void CDatumDlg::updateDatumFieldStates() {
 
 void CDatumDlg::accept() {
     if (!runFocusedHandler()) return;
-    if (!updateData(true)) return;
+    if (!takeOver()) return;
     if (std::optional<definition::DatumRefusal> refusal = definition::checkDatum(m_datum)) {
         platform::warnInput(this, QString::fromStdString(refusal->message));
         focusControl(fieldControl(refusal->field));

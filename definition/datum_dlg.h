@@ -36,6 +36,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Takes all controls into m_datum; false when a field did not parse.
+    bool takeOver();
     void onDatumActivated();
     void onEllipsoidActivated();
     // The focus-loss handler of an edit: take over, then the field's check.

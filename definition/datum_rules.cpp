@@ -11,7 +11,9 @@ namespace {
 using geodesy::DatumParams;
 using geodesy::kIndividual;
 
-bool individual(const std::string& name) { return name == kIndividual; }
+bool individual(const std::string& name) {
+    return name == kIndividual;
+}
 
 }  // namespace
 
@@ -23,8 +25,7 @@ std::vector<std::string_view> datumListEntries() {
 
 std::vector<std::string_view> ellipsoidListEntries() {
     std::vector<std::string_view> entries{kIndividual};
-    entries.insert(entries.end(), geodesy::kEllipsoidNames.begin(),
-                   geodesy::kEllipsoidNames.end());
+    entries.insert(entries.end(), geodesy::kEllipsoidNames.begin(), geodesy::kEllipsoidNames.end());
     return entries;
 }
 
@@ -42,29 +43,38 @@ void ellipsoidSelected(DatumParams& datum) {
 
 bool datumFieldEnabled(const DatumParams& datum, DatumField field) {
     switch (field) {
-        case DatumField::DatumList: return true;
+        case DatumField::DatumList:
+            return true;
         case DatumField::SemiMajorAxis:
-        case DatumField::SemiMinorAxis: return individual(datum.ellipsoidName);
-        default: return individual(datum.datumName);
+        case DatumField::SemiMinorAxis:
+            return individual(datum.ellipsoidName);
+        default:
+            return individual(datum.datumName);
     }
 }
 
 std::string checkDatumField(const DatumParams& datum, DatumField field) {
     switch (field) {
-        case DatumField::SemiMajorAxis: return checkPositive(datum.semiMajorAxis);
-        case DatumField::SemiMinorAxis: return checkPositive(datum.semiMinorAxis);
-        case DatumField::RotationOmega: return checkAngle(datum.rotationOmega);
-        case DatumField::RotationPsi: return checkAngle(datum.rotationPsi);
-        case DatumField::RotationEpsilon: return checkAngle(datum.rotationEpsilon);
-        default: return {};
+        case DatumField::SemiMajorAxis:
+            return checkPositive(datum.semiMajorAxis);
+        case DatumField::SemiMinorAxis:
+            return checkPositive(datum.semiMinorAxis);
+        case DatumField::RotationOmega:
+            return checkAngle(datum.rotationOmega);
+        case DatumField::RotationPsi:
+            return checkAngle(datum.rotationPsi);
+        case DatumField::RotationEpsilon:
+            return checkAngle(datum.rotationEpsilon);
+        default:
+            return {};
     }
 }
 
 std::optional<DatumRefusal> checkDatum(const DatumParams& datum) {
     constexpr std::array<DatumField, 11> kTabOrder = {
-        DatumField::DatumList,     DatumField::EllipsoidList,   DatumField::SemiMajorAxis,
-        DatumField::SemiMinorAxis, DatumField::ShiftX,          DatumField::ShiftY,
-        DatumField::ShiftZ,        DatumField::RotationOmega,   DatumField::RotationPsi,
+        DatumField::DatumList,       DatumField::EllipsoidList,   DatumField::SemiMajorAxis,
+        DatumField::SemiMinorAxis,   DatumField::ShiftX,          DatumField::ShiftY,
+        DatumField::ShiftZ,          DatumField::RotationOmega,   DatumField::RotationPsi,
         DatumField::RotationEpsilon, DatumField::ScaleCorrection,
     };
     for (DatumField field : kTabOrder) {

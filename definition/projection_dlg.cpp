@@ -20,7 +20,8 @@ namespace {
 // The controls a type shows or hides together, each with its labels.
 constexpr std::initializer_list<int> kRadiusControls = {1050, 1110};
 constexpr std::initializer_list<int> kDatumControls = {1106, 1086, 1087};
-constexpr std::initializer_list<int> kMainPointControls = {1006, 1007, 1044, 1030, 1009, 1045, 1029};
+constexpr std::initializer_list<int> kMainPointControls = {1006, 1007, 1044, 1030,
+                                                           1009, 1045, 1029};
 constexpr std::initializer_list<int> kDelta1Controls = {1013, 1014, 1046, 1031};
 constexpr std::initializer_list<int> kDelta2Controls = {1016, 1047, 1037};
 constexpr std::initializer_list<int> kStripControls = {1146, 1147};
@@ -61,9 +62,9 @@ CProjectionDlg::CProjectionDlg(QWidget* parent)
         combo->installEventFilter(this);
     }
 
-    for (Field field : {Field::Radius, Field::MainLat, Field::Delta1, Field::Delta2,
-                        Field::Resolution, Field::Scale, Field::RefLat, Field::RefLon,
-                        Field::RefX, Field::RefY, Field::Rotation}) {
+    for (Field field :
+         {Field::Radius, Field::MainLat, Field::Delta1, Field::Delta2, Field::Resolution,
+          Field::Scale, Field::RefLat, Field::RefLon, Field::RefX, Field::RefY, Field::Rotation}) {
         onFocusLost(fieldControl(field), [this, field] { return onFieldFocusLost(field); });
     }
     onFocusLost(ui_->editMainLon, [this] { return onMainLonFocusLost(); });
@@ -108,11 +109,12 @@ void CProjectionDlg::initDialog() {
     for (std::string_view name : geodesy::kProjectionNames) {
         ui_->comboProjection->addItem(fromUtf8(name));
     }
-    backup_ = std::make_unique<Backup>(
-        Backup{definitionFromMembers(), m_strDatum, m_dlgDatum.m_datum});
+    backup_ =
+        std::make_unique<Backup>(Backup{definitionFromMembers(), m_strDatum, m_dlgDatum.m_datum});
     applyProjectionType(m_strProjectionName);
     updateFieldStates(m_strProjectionName);
     updateData(false);
+    ui_->comboProjection->setFocus(Qt::OtherFocusReason);
 }
 
 bool CProjectionDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -120,7 +122,9 @@ bool CProjectionDlg::eventFilter(QObject* watched, QEvent* event) {
     return platform::Dialog::eventFilter(watched, event);
 }
 
-int CProjectionDlg::runDatumDialog() { return m_dlgDatum.exec(); }
+int CProjectionDlg::runDatumDialog() {
+    return m_dlgDatum.exec();
+}
 
 // ---- the type rules, applied to the members ----
 
@@ -224,22 +228,38 @@ void CProjectionDlg::showResolutionRow() {
 
 QWidget* CProjectionDlg::fieldControl(Field field) const {
     switch (field) {
-        case Field::ProjectionList: return ui_->comboProjection;
-        case Field::Radius: return ui_->editRadius;
-        case Field::MainLat: return ui_->editMainLat;
-        case Field::MainLon: return ui_->editMainLon;
-        case Field::Delta1: return ui_->editDelta1;
-        case Field::Delta2: return ui_->editDelta2;
-        case Field::Strip: return ui_->editStrip;
-        case Field::CentralMeridian: return ui_->editCentralMeridian;
-        case Field::Units: return ui_->comboUnits;
-        case Field::Resolution: return ui_->editResolution;
-        case Field::Scale: return ui_->editScale;
-        case Field::RefLat: return ui_->editRefLat;
-        case Field::RefLon: return ui_->editRefLon;
-        case Field::RefX: return ui_->editRefX;
-        case Field::RefY: return ui_->editRefY;
-        case Field::Rotation: return ui_->editRotation;
+        case Field::ProjectionList:
+            return ui_->comboProjection;
+        case Field::Radius:
+            return ui_->editRadius;
+        case Field::MainLat:
+            return ui_->editMainLat;
+        case Field::MainLon:
+            return ui_->editMainLon;
+        case Field::Delta1:
+            return ui_->editDelta1;
+        case Field::Delta2:
+            return ui_->editDelta2;
+        case Field::Strip:
+            return ui_->editStrip;
+        case Field::CentralMeridian:
+            return ui_->editCentralMeridian;
+        case Field::Units:
+            return ui_->comboUnits;
+        case Field::Resolution:
+            return ui_->editResolution;
+        case Field::Scale:
+            return ui_->editScale;
+        case Field::RefLat:
+            return ui_->editRefLat;
+        case Field::RefLon:
+            return ui_->editRefLon;
+        case Field::RefX:
+            return ui_->editRefX;
+        case Field::RefY:
+            return ui_->editRefY;
+        case Field::Rotation:
+            return ui_->editRotation;
     }
     return nullptr;
 }
@@ -256,6 +276,7 @@ void CProjectionDlg::onProjectionActivated() {
     applyProjectionType(m_strProjectionName);
     updateFieldStates(m_strProjectionName);
     updateData(false);
+    ui_->comboProjection->setFocus(Qt::OtherFocusReason);
 }
 
 void CProjectionDlg::onDatumClicked() {

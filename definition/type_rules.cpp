@@ -18,17 +18,45 @@ constexpr bool kHidden = false;
 // central meridian follows the main point and is not edited.
 constexpr TypeRules sphere(std::string_view name, bool delta1, bool delta2,
                            std::string_view label) {
-    return {name,    kBodySphere, kShown, kHidden, kShown, delta1, delta2,
-            label,   kHidden,     false,  MeridianRule::MainPoint,
-            0.0,     NaturalLongitude::MainPoint,  0.0,   0.0,    0.0,    false};
+    return {name,
+            kBodySphere,
+            kShown,
+            kHidden,
+            kShown,
+            delta1,
+            delta2,
+            label,
+            kHidden,
+            false,
+            MeridianRule::MainPoint,
+            0.0,
+            NaturalLongitude::MainPoint,
+            0.0,
+            0.0,
+            0.0,
+            false};
 }
 
 // A numbered transverse Mercator strip type with its false easting.
 constexpr TypeRules numberedStrip(std::string_view name, double refX, double refY,
                                   bool eastingByStrip) {
-    return {name,  kBodyEllipsoid, kHidden, kShown, kHidden, kHidden, kHidden,
-            {},    kShown,         false,   MeridianRule::Strip,
-            0.0,   NaturalLongitude::StripMeridian, 0.0, refX, refY, eastingByStrip};
+    return {name,
+            kBodyEllipsoid,
+            kHidden,
+            kShown,
+            kHidden,
+            kHidden,
+            kHidden,
+            {},
+            kShown,
+            false,
+            MeridianRule::Strip,
+            0.0,
+            NaturalLongitude::StripMeridian,
+            0.0,
+            refX,
+            refY,
+            eastingByStrip};
 }
 
 }  // namespace
@@ -44,13 +72,42 @@ const std::array<TypeRules, 16> kTypeRules = {{
     sphere(kCylinderEqualArea, kShown, kHidden, kDeltaLabelCylinder),
     sphere(kCylinderConformal, kShown, kHidden, kDeltaLabelCylinder),
     sphere(kBonne, kShown, kHidden, kDeltaLabelBonne),
-    {kSwissGrid, kBodyEllipsoid, kHidden, kShown, kHidden, kHidden, kHidden, {}, kHidden, false,
-     MeridianRule::SwissGrid, kSwissLat, NaturalLongitude::Fixed, kSwissLon, 600000.0, 200000.0,
+    {kSwissGrid,
+     kBodyEllipsoid,
+     kHidden,
+     kShown,
+     kHidden,
+     kHidden,
+     kHidden,
+     {},
+     kHidden,
+     false,
+     MeridianRule::SwissGrid,
+     kSwissLat,
+     NaturalLongitude::Fixed,
+     kSwissLon,
+     600000.0,
+     200000.0,
      false},
     numberedStrip(kGaussKruegerGermany, 500000.0, 0.0, false),
     numberedStrip(kGaussKruegerAustria, 0.0, -5000000.0, true),
-    {kGaussKruegerGeneral, kBodyEllipsoid, kHidden, kShown, kHidden, kHidden, kHidden, {}, kHidden,
-     true, MeridianRule::Kept, 0.0, NaturalLongitude::CentralMeridian, 0.0, 0.0, 0.0, false},
+    {kGaussKruegerGeneral,
+     kBodyEllipsoid,
+     kHidden,
+     kShown,
+     kHidden,
+     kHidden,
+     kHidden,
+     {},
+     kHidden,
+     true,
+     MeridianRule::Kept,
+     0.0,
+     NaturalLongitude::CentralMeridian,
+     0.0,
+     0.0,
+     0.0,
+     false},
     numberedStrip(kUtm, 500000.0, 0.0, false),
     numberedStrip(kKrassovsky, 500000.0, 0.0, false),
 }};
@@ -67,10 +124,17 @@ void applyProjectionType(ProjectionDefinition& d, const std::string& name) {
     if (const TypeRules* rules = findTypeRules(name)) {
         if (!rules->deltaLabel.empty()) d.deltaLabel = std::string(rules->deltaLabel);
         switch (rules->meridian) {
-            case MeridianRule::MainPoint: d.centralMeridian = d.mainLon; break;
-            case MeridianRule::Strip: d.centralMeridian = stripCentralMeridian(d.strip, name); break;
-            case MeridianRule::SwissGrid: d.centralMeridian = kSwissLon; break;
-            case MeridianRule::Kept: break;
+            case MeridianRule::MainPoint:
+                d.centralMeridian = d.mainLon;
+                break;
+            case MeridianRule::Strip:
+                d.centralMeridian = stripCentralMeridian(d.strip, name);
+                break;
+            case MeridianRule::SwissGrid:
+                d.centralMeridian = kSwissLon;
+                break;
+            case MeridianRule::Kept:
+                break;
         }
         d.body = std::string(rules->body);
         if (rules->body == kBodySphere) {
@@ -98,10 +162,18 @@ void applyNaturalCalibration(ProjectionDefinition& d, const std::string& name) {
     if (rules == nullptr) return;
     d.refLat = rules->naturalRefLat;
     switch (rules->naturalRefLon) {
-        case NaturalLongitude::MainPoint: d.refLon = d.mainLon; break;
-        case NaturalLongitude::StripMeridian: d.refLon = stripCentralMeridian(d.strip, name); break;
-        case NaturalLongitude::CentralMeridian: d.refLon = d.centralMeridian; break;
-        case NaturalLongitude::Fixed: d.refLon = rules->naturalRefLonValue; break;
+        case NaturalLongitude::MainPoint:
+            d.refLon = d.mainLon;
+            break;
+        case NaturalLongitude::StripMeridian:
+            d.refLon = stripCentralMeridian(d.strip, name);
+            break;
+        case NaturalLongitude::CentralMeridian:
+            d.refLon = d.centralMeridian;
+            break;
+        case NaturalLongitude::Fixed:
+            d.refLon = rules->naturalRefLonValue;
+            break;
     }
     d.refX = rules->eastingByStrip ? austrianEasting(d.strip) : rules->naturalRefX;
     d.refY = rules->naturalRefY;
@@ -133,10 +205,14 @@ void unitsChanged(ProjectionDefinition& d) {
 
 double austrianEasting(int32_t strip) {
     switch (strip) {
-        case 28: return 150000.0;
-        case 31: return 450000.0;
-        case 34: return 750000.0;
-        default: return 0.0;
+        case 28:
+            return 150000.0;
+        case 31:
+            return 450000.0;
+        case 34:
+            return 750000.0;
+        default:
+            return 0.0;
     }
 }
 
@@ -157,7 +233,9 @@ constexpr std::array<StripRule, 4> kStripRules = {{
     {kGaussKruegerAustria, 28.0, 34.0, true, "Streifennummer 28, 31 oder 34"},
 }};
 
-bool near(double value, double target) { return std::fabs(value - target) <= 1e-9; }
+bool near(double value, double target) {
+    return std::fabs(value - target) <= 1e-9;
+}
 
 bool isOneOf(const std::string& name, std::initializer_list<std::string_view> types) {
     for (std::string_view type : types) {
@@ -172,8 +250,8 @@ std::string checkStripNumber(int32_t strip, const std::string& name) {
     const double n = strip;
     for (const StripRule& rule : kStripRules) {
         if (!isProjection(name, rule.name)) continue;
-        const bool valid = rule.listedOnly ? austrianEasting(strip) != 0.0
-                                           : n >= rule.low && n <= rule.high;
+        const bool valid =
+            rule.listedOnly ? austrianEasting(strip) != 0.0 : n >= rule.low && n <= rule.high;
         return valid ? std::string() : std::string(rule.message);
     }
     return {};
@@ -202,44 +280,66 @@ FieldState fieldState(const ProjectionDefinition& d, Field field) {
     const TypeRules* rules = findTypeRules(d.projectionName);
     const bool calibration = !d.natural;
     switch (field) {
-        case Field::ProjectionList: return {true, true};
-        case Field::Radius: return {rules && rules->radiusShown, true};
+        case Field::ProjectionList:
+            return {true, true};
+        case Field::Radius:
+            return {rules && rules->radiusShown, true};
         case Field::MainLat:
-        case Field::MainLon: return {rules && rules->mainPointShown, true};
-        case Field::Delta1: return {rules && rules->delta1Shown, true};
-        case Field::Delta2: return {rules && rules->delta2Shown, true};
-        case Field::Strip: return {rules && rules->stripShown, true};
-        case Field::CentralMeridian: return {true, rules && rules->centralMeridianEnabled};
-        case Field::Resolution: return {d.units == kUnitPixel, true};
+        case Field::MainLon:
+            return {rules && rules->mainPointShown, true};
+        case Field::Delta1:
+            return {rules && rules->delta1Shown, true};
+        case Field::Delta2:
+            return {rules && rules->delta2Shown, true};
+        case Field::Strip:
+            return {rules && rules->stripShown, true};
+        case Field::CentralMeridian:
+            return {true, rules && rules->centralMeridianEnabled};
+        case Field::Resolution:
+            return {d.units == kUnitPixel, true};
         case Field::Units:
         case Field::Scale:
         case Field::RefLat:
         case Field::RefLon:
         case Field::RefX:
         case Field::RefY:
-        case Field::Rotation: return {true, calibration};
+        case Field::Rotation:
+            return {true, calibration};
     }
     return {false, false};
 }
 
 std::string checkField(const ProjectionDefinition& d, Field field) {
     switch (field) {
-        case Field::Radius: return checkPositive(d.radius);
-        case Field::MainLat: return checkLatitude(d.mainLat);
-        case Field::MainLon: return checkLongitude(d.mainLon);
-        case Field::Delta1: return checkDelta(d.delta1);
-        case Field::Delta2: return checkDelta(d.delta2);
-        case Field::Strip: return checkStripNumber(d.strip, d.projectionName);
-        case Field::CentralMeridian: return checkLongitude(d.centralMeridian);
-        case Field::Resolution: return checkPositive(d.resolution);
-        case Field::Scale: return checkPositive(d.scale);
-        case Field::RefLat: return checkLatitude(d.refLat);
-        case Field::RefLon: return checkLongitude(d.refLon);
-        case Field::Rotation: return checkAngle(d.rotation);
+        case Field::Radius:
+            return checkPositive(d.radius);
+        case Field::MainLat:
+            return checkLatitude(d.mainLat);
+        case Field::MainLon:
+            return checkLongitude(d.mainLon);
+        case Field::Delta1:
+            return checkDelta(d.delta1);
+        case Field::Delta2:
+            return checkDelta(d.delta2);
+        case Field::Strip:
+            return checkStripNumber(d.strip, d.projectionName);
+        case Field::CentralMeridian:
+            return checkLongitude(d.centralMeridian);
+        case Field::Resolution:
+            return checkPositive(d.resolution);
+        case Field::Scale:
+            return checkPositive(d.scale);
+        case Field::RefLat:
+            return checkLatitude(d.refLat);
+        case Field::RefLon:
+            return checkLongitude(d.refLon);
+        case Field::Rotation:
+            return checkAngle(d.rotation);
         case Field::ProjectionList:
         case Field::Units:
         case Field::RefX:
-        case Field::RefY: return {};
+        case Field::RefY:
+            return {};
     }
     return {};
 }
@@ -247,10 +347,10 @@ std::string checkField(const ProjectionDefinition& d, Field field) {
 namespace {
 
 constexpr std::array<Field, 16> kTabOrder = {
-    Field::ProjectionList, Field::Radius, Field::MainLat, Field::MainLon,
-    Field::Delta1,         Field::Delta2, Field::Strip,   Field::CentralMeridian,
-    Field::Units,          Field::Resolution, Field::Scale, Field::RefLat,
-    Field::RefLon,         Field::RefX,   Field::RefY,    Field::Rotation,
+    Field::ProjectionList, Field::Radius,     Field::MainLat, Field::MainLon,
+    Field::Delta1,         Field::Delta2,     Field::Strip,   Field::CentralMeridian,
+    Field::Units,          Field::Resolution, Field::Scale,   Field::RefLat,
+    Field::RefLon,         Field::RefX,       Field::RefY,    Field::Rotation,
 };
 
 }  // namespace
@@ -281,8 +381,8 @@ ProjectionParams buildParams(const ProjectionDefinition& d, const DatumParams& d
     p.sphereRadius = d.radius;
     p.mainPointLat = d.mainLat;
     // "Gauß-Krüger (Allgemein)" carries its central meridian in the main point.
-    p.mainPointLon = isProjection(d.projectionName, kGaussKruegerGeneral) ? d.centralMeridian
-                                                                          : d.mainLon;
+    p.mainPointLon =
+        isProjection(d.projectionName, kGaussKruegerGeneral) ? d.centralMeridian : d.mainLon;
     p.delta1 = d.delta1;
     p.delta2 = d.delta2;
     p.stripNumber = d.strip;

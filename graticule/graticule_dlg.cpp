@@ -1,7 +1,301 @@
 #include "graticule/graticule_dlg.h"
 
-CGraticuleDlg::CGraticuleDlg(QWidget* parent) : platform::Dialog(parent) {
-    setWindowTitle(QStringLiteral("Kartennetz / Koordinaten erzeugen"));
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <array>
+#include <string_view>
+
+#include "definition/placeholders.h"
+#include "definition/summary.h"
+#include "geodesy/engine.h"
+#include "geodesy/projection_names.h"
+#include "graticule/generate.h"
+#include "graticule/illustrator_writer.h"
+#include "graticule/metafile_writer.h"
+#include "graticule/text_writer.h"
+#include "platform/data_exchange.h"
+#include "platform/messages.h"
+#include "platform/run_frame.h"
+#include "ui_graticule_dlg.h"
+
+using graticule::ExtentField;
+
+namespace {
+
+constexpr std::string_view kTextFormat = "Textdatei";
+constexpr std::string_view kMetafileFormat = "Quorin Meta-Datei";
+constexpr std::string_view kIllustratorFormat = "Adobe Illustrator / FreeHand";
+
+// The file formats in the order of the list, with the default extension and
+// the filter of the save dialog.
+struct FileFormat {
+    std::string_view name;
+    const char* suffix;
+    const char* filter;
+};
+constexpr std::array<FileFormat, 3> kFileFormats = {{
+    {kTextFormat, "txt", "Textdatei (Tabs getrennt) (*.txt)"},
+    {kMetafileFormat, "met", "Quorin Metadatei (*.met)"},
+    {kIllustratorFormat, "ai", "Adobe Illustrator 7.x (*.ai)"},
+}};
+constexpr FileFormat kAnyFormat = {"", "", "Alle Dateien (*)"};
+
+const char* const kWrongInput = "Falsche Eingabe";
+const char* const kNoProjection = "Sie haben keine Projektion ausgewählt !";
+const char* const kNoTargetFile = "Sie haben keine Zieldatei ausgewählt !";
+const char* const kSouthAboveNorth =
+    "Wert für südliche Breite muss kleiner sein als für nördliche Breite";
+const char* const kWestBeyondEast =
+    "Wert für westliche Länge muss kleiner sein als für östliche Länge";
+const char* const kUnitsCaption = "Einheiten";
+const char* const kUnitsQuestion =
+    "Die Einheiten sind nicht auf Pixel eingestellt !\n\nTrotzdem fortfahren ?";
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const FileFormat& fileFormat(const std::string& name) {
+    for (const FileFormat& format : kFileFormats) {
+        if (format.name == name) return format;
+    }
+    return kAnyFormat;
+}
+
+}  // namespace
+
+// What "Abbrechen" puts back: the values of the opening.
+struct CGraticuleDlg::Backup {
+    graticule::GraticuleExtent extent;
+    std::string fileFormat;
+    std::string targetFile;
+};
+
+CGraticuleDlg::CGraticuleDlg(QWidget* parent)
+    : platform::Dialog(parent),
+      m_strProjection(definition::kUndefinedProjection),
+      m_strFileFormat(kIllustratorFormat),
+      m_strTargetFile(definition::kUndefinedFile),
+      m_dlgMetafileSettings(this),
+      m_dlgProjection(this),
+      ui_(new Ui::CGraticuleDlg),
+      backup_(new Backup) {
+    ui_->setupUi(this);
+    for (const FileFormat& format : kFileFormats) ui_->comboFileFormat->addItem(qt(format.name));
+
+    for (ExtentField field : graticule::kExtentFields) {
+        onFocusLost(extentEdit(field), [this, field] { return onExtentFocusLost(field); });
+    }
+    onFocusLost(ui_->editTargetFile, [this] { return updateData(true); });
+    setCancelButton(ui_->buttonCancel);
+
+    connect(ui_->buttonProjection, &QPushButton::clicked, this, &CGraticuleDlg::onProjectionClicked);
+    connect(ui_->buttonSettings, &QPushButton::clicked, this, &CGraticuleDlg::onSettingsClicked);
+    connect(ui_->buttonTargetFile, &QPushButton::clicked, this, &CGraticuleDlg::onTargetFileClicked);
+    connect(ui_->comboFileFormat, &QComboBox::activated, this,
+            &CGraticuleDlg::onFileFormatActivated);
+    connect(ui_->buttonSave, &QPushButton::clicked, this, &CGraticuleDlg::onSaveClicked);
+    connect(ui_->buttonOk, &QPushButton::clicked, this, &CGraticuleDlg::accept);
+    connect(ui_->buttonCancel, &QPushButton::clicked, this, &CGraticuleDlg::reject);
 }
 
 CGraticuleDlg::~CGraticuleDlg() = default;
+
+void CGraticuleDlg::doDataExchange(platform::DataExchange& dx) {
+    dx.number(ui_->editSouth, m_dSouth);
+    dx.number(ui_->editNorth, m_dNorth);
+    dx.number(ui_->editWest, m_dWest);
+    dx.number(ui_->editEast, m_dEast);
+    dx.number(ui_->editSpacing, m_dSpacing);
+    dx.number(ui_->editParallelStep, m_dParallelStep);
+    dx.number(ui_->editMeridianStep, m_dMeridianStep);
+    dx.text(ui_->editProjection, m_strProjection);
+    dx.combo(ui_->comboFileFormat, m_strFileFormat);
+    dx.text(ui_->editTargetFile, m_strTargetFile);
+}
+
+void CGraticuleDlg::initDialog() {
+    *backup_ = {extent(), m_strFileFormat, m_strTargetFile};
+    updateSettingsButton();
+}
+
+int CGraticuleDlg::runProjectionDialog() { return m_dlgProjection.exec(); }
+
+int CGraticuleDlg::runMetafileSettingsDialog() { return m_dlgMetafileSettings.exec(); }
+
+std::time_t CGraticuleDlg::currentTime() const { return std::time(nullptr); }
+
+graticule::GraticuleExtent CGraticuleDlg::extent() const {
+    return {m_dSouth, m_dNorth, m_dWest, m_dEast, m_dSpacing, m_dParallelStep, m_dMeridianStep};
+}
+
+QLineEdit* CGraticuleDlg::extentEdit(ExtentField field) const {
+    switch (field) {
+        case ExtentField::South: return ui_->editSouth;
+        case ExtentField::North: return ui_->editNorth;
+        case ExtentField::West: return ui_->editWest;
+        case ExtentField::East: return ui_->editEast;
+        case ExtentField::Spacing: return ui_->editSpacing;
+        case ExtentField::ParallelStep: return ui_->editParallelStep;
+        case ExtentField::MeridianStep: return ui_->editMeridianStep;
+    }
+    return nullptr;
+}
+
+void CGraticuleDlg::updateSettingsButton() {
+    ui_->buttonSettings->setEnabled(m_strFileFormat == kMetafileFormat);
+}
+
+bool CGraticuleDlg::onExtentFocusLost(ExtentField field) {
+    if (!updateData(true)) return false;
+    const std::string message = graticule::checkExtentField(extent(), field);
+    if (message.empty()) return true;
+    return platform::warnInput(this, qt(message));
+}
+
+void CGraticuleDlg::onFileFormatActivated() {
+    updateData(true);
+    updateSettingsButton();
+}
+
+void CGraticuleDlg::onProjectionClicked() {
+    updateData(true);
+    if (runProjectionDialog() != QDialog::Accepted) return;
+    projectionConfirmed_ = true;
+    m_strProjection = definition::projectionSummary(
+        m_dlgProjection.m_strProjectionName, m_dlgProjection.m_nStrip,
+        m_dlgProjection.m_dCentralMeridian);
+    updateData(false);
+}
+
+void CGraticuleDlg::onSettingsClicked() {
+    updateData(true);
+    if (m_strFileFormat == kMetafileFormat) runMetafileSettingsDialog();
+}
+
+void CGraticuleDlg::onTargetFileClicked() {
+    updateData(true);
+    const FileFormat& format = fileFormat(m_strFileFormat);
+    const QString path = platform::messageService().chooseSaveFile(
+        this, QString::fromLatin1(format.suffix), qt(format.filter), QString());
+    if (path.isEmpty()) return;
+    m_strTargetFile = path.toStdString();
+    updateData(false);
+}
+
+bool CGraticuleDlg::checkBeforeSaving() {
+    if (m_strProjection == definition::kUndefinedProjection || !projectionConfirmed_) {
+        platform::showMessage(this, qt(kNoProjection), qt(kWrongInput), platform::Icon::Error);
+        focusControl(ui_->buttonProjection);
+        return false;
+    }
+    if (m_strTargetFile == definition::kUndefinedFile || m_strTargetFile.empty()) {
+        platform::showMessage(this, qt(kNoTargetFile), qt(kWrongInput), platform::Icon::Error);
+        focusControl(ui_->buttonTargetFile);
+        return false;
+    }
+    // The fields may hold values that were never checked: typed and saved
+    // with the shortcut key, or confirmed with Enter at an earlier opening.
+    const graticule::ExtentProblem problem = graticule::firstExtentProblem(extent());
+    if (!problem.message.empty()) {
+        platform::warnInput(this, qt(problem.message));
+        focusControl(extentEdit(problem.field));
+        return false;
+    }
+    if (m_dSouth > m_dNorth) {
+        platform::warnInput(this, qt(kSouthAboveNorth));
+        focusControl(ui_->editSouth);
+        return false;
+    }
+    if (m_dWest > m_dEast) {
+        platform::warnInput(this, qt(kWestBeyondEast));
+        focusControl(ui_->editWest);
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<graticule::GraticuleWriter> CGraticuleDlg::makeWriter() const {
+    if (m_strFileFormat == kTextFormat) return std::make_unique<graticule::TextWriter>();
+    if (m_strFileFormat == kMetafileFormat) {
+        return std::make_unique<graticule::MetafileWriter>(m_dlgMetafileSettings.objectKeys());
+    }
+    if (m_strFileFormat == kIllustratorFormat) {
+        const double millimetresPerUnit = geodesy::unitMillimetres(
+            m_dlgProjection.m_strUnits, m_dlgProjection.m_dResolution);
+        return std::make_unique<graticule::IllustratorWriter>(
+            m_strTargetFile, millimetresPerUnit, graticule::localTimeOf(currentTime()));
+    }
+    return nullptr;
+}
+
+void CGraticuleDlg::onSaveClicked() {
+    if (isRunning()) return;
+    // A field that does not parse ends the command: its message was shown
+    // and it has the focus.
+    if (!updateData(true)) return;
+    if (!checkBeforeSaving()) return;
+    const std::unique_ptr<graticule::GraticuleWriter> writer = makeWriter();
+    if (writer == nullptr) return;
+    if (m_strFileFormat == kMetafileFormat && m_dlgProjection.m_strUnits != geodesy::kUnitPixel) {
+        const platform::Answer answer =
+            platform::showMessage(this, qt(kUnitsQuestion), qt(kUnitsCaption),
+                                  platform::Icon::Question, platform::Buttons::YesNo);
+        if (answer != platform::Answer::Yes) return;
+    }
+    runGeneration(*writer);
+}
+
+void CGraticuleDlg::runGeneration(graticule::GraticuleWriter& writer) {
+    platform::RunFrame frame(*this, ui_->progressBar);
+    const graticule::GenerationResult result = graticule::generateGraticule(
+        m_dlgProjection.m_params, {extent(), m_strTargetFile}, writer, frame);
+    const QString fileError = qt(graticule::fileErrorText(m_strTargetFile));
+    switch (result.status) {
+        case graticule::GenerationStatus::Finished:
+        case graticule::GenerationStatus::WriteFailed:
+            m_dXMin = result.box.xMin;
+            m_dXMax = result.box.xMax;
+            m_dYMin = result.box.yMin;
+            m_dYMax = result.box.yMax;
+            if (result.status == graticule::GenerationStatus::WriteFailed) {
+                frame.showFinalMessage(fileError, qt(graticule::kFileErrorCaption),
+                                       platform::Icon::Error);
+            } else {
+                frame.showFinalMessage(
+                    qt(graticule::summaryText(m_strTargetFile, result.box,
+                                              m_dlgProjection.m_strUnits)),
+                    qt(graticule::kSummaryCaption), platform::Icon::None);
+            }
+            break;
+        case graticule::GenerationStatus::OpenFailed:
+            frame.showMessage(fileError, qt(graticule::kFileErrorCaption), platform::Icon::Error);
+            break;
+        case graticule::GenerationStatus::InvalidInput:
+            frame.showMessage(qt(result.problem.message), qt(kWrongInput),
+                              platform::Icon::Exclamation);
+            break;
+    }
+}
+
+void CGraticuleDlg::accept() {
+    if (!updateData(true)) return;
+    platform::Dialog::accept();
+}
+
+void CGraticuleDlg::reject() {
+    if (isRunning()) return;
+    const graticule::GraticuleExtent& e = backup_->extent;
+    m_dSouth = e.south;
+    m_dNorth = e.north;
+    m_dWest = e.west;
+    m_dEast = e.east;
+    m_dSpacing = e.spacing;
+    m_dParallelStep = e.parallelStep;
+    m_dMeridianStep = e.meridianStep;
+    m_strFileFormat = backup_->fileFormat;
+    m_strTargetFile = backup_->targetFile;
+    platform::Dialog::reject();
+}

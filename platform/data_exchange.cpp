@@ -149,9 +149,11 @@ void DataExchange::text(QLabel* label, std::string& value) {
     if (failed_ || label == nullptr) return;
     if (saving_) {
         value = label->text().toStdString();
-    } else if (label->text() != qt(value)) {
-        label->setText(qt(value));
+        return;
     }
+    // A member is plain text: a path with '<' must not turn into markup.
+    if (label->textFormat() == Qt::AutoText) label->setTextFormat(Qt::PlainText);
+    if (label->text() != qt(value)) label->setText(qt(value));
 }
 
 void DataExchange::combo(QComboBox* combo, std::string& value) {

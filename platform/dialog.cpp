@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QTextEdit>
+#include <QTimer>
 
 #include "platform/data_exchange.h"
 #include "platform/mouse_swallower.h"
@@ -103,19 +104,23 @@ void Dialog::onFocusLost(QWidget* edit, std::function<bool()> handler) {
     }
     watched_.push_back({edit, std::move(handler)});
     edit->installEventFilter(this);
+    watchButtonShortcuts();
 }
 
 void Dialog::setCancelButton(QAbstractButton* button) { cancelButton_ = button; }
 
-bool Dialog::runFocusedHandler() {
-    QWidget* focus = QApplication::focusWidget();
-    if (focus == nullptr || inHandler_ || running_) return true;
+const Dialog::Watched* Dialog::watchedFor(QWidget* widget) const {
+    if (widget == nullptr) return nullptr;
     for (const Watched& watched : watched_) {
-        if (watched.edit == focus || watched.edit->isAncestorOf(focus)) {
-            return runHandler(watched.edit, watched.handler);
-        }
+        if (watched.edit == widget || watched.edit->isAncestorOf(widget)) return &watched;
     }
-    return true;
+    return nullptr;
+}
+
+bool Dialog::runFocusedHandler() {
+    if (inHandler_ || running_) return true;
+    const Watched* watched = watchedFor(QApplication::focusWidget());
+    return watched == nullptr || runHandler(watched->edit, watched->handler);
 }
 
 bool Dialog::runHandler(QWidget* edit, const std::function<bool()>& handler) {
@@ -140,6 +145,10 @@ bool Dialog::focusLost(QWidget* edit, Qt::FocusReason reason) {
     if (inHandler_ || running_ || !isVisible()) return false;
     if (!edit->isEnabled() || !edit->isVisible()) return false;
     if (cancelButton_ != nullptr && QApplication::focusWidget() == cancelButton_) return false;
+    if (reason == Qt::ShortcutFocusReason && checkedForShortcut_ == edit) {
+        checkedForShortcut_ = nullptr;  // checked just before the button took the focus
+        return false;
+    }
     for (const Watched& watched : watched_) {
         if (watched.edit != edit) continue;
         if (runHandler(edit, watched.handler)) return false;
@@ -151,10 +160,39 @@ bool Dialog::focusLost(QWidget* edit, Qt::FocusReason reason) {
     return false;
 }
 
+// A button's keyboard shortcut (Alt+S) takes the focus and clicks at once.
+// The check of the field being left runs first; when it fails the shortcut is
+// eaten, so the button neither takes the focus nor acts on bad values.
+bool Dialog::shortcutPressed(QAbstractButton* button) {
+    if (inHandler_ || running_ || button == cancelButton_ || !button->isEnabled()) return false;
+    const Watched* watched = watchedFor(QApplication::focusWidget());
+    if (watched == nullptr || !watched->edit->isEnabled()) return false;
+    QWidget* edit = watched->edit;
+    if (!runHandler(edit, watched->handler)) return true;
+    checkedForShortcut_ = edit;
+    // If the button does not take the focus, forget the mark after this event.
+    QTimer::singleShot(0, this, [this] { checkedForShortcut_ = nullptr; });
+    return false;
+}
+
+void Dialog::watchButtonShortcuts() {
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        QWidget* owner = button->parentWidget();
+        while (owner != nullptr && owner != this && qobject_cast<QDialog*>(owner) == nullptr) {
+            owner = owner->parentWidget();
+        }
+        if (owner == this) button->installEventFilter(this);  // once: Qt drops duplicates
+    }
+}
+
 bool Dialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && watched->isWidgetType() &&
         focusLost(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event)->reason())) {
         return true;
+    }
+    if (event->type() == QEvent::Shortcut) {
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (button != nullptr && shortcutPressed(button)) return true;
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -164,6 +202,7 @@ void Dialog::showEvent(QShowEvent* event) {
         opened_ = true;
         updateData(false);
         initDialog();
+        if (!watched_.empty()) watchButtonShortcuts();
     }
     QDialog::showEvent(event);
 }

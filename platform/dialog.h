@@ -78,10 +78,14 @@ private:
         QWidget* edit;
         std::function<bool()> handler;
     };
+    const Watched* watchedFor(QWidget* widget) const;
     bool focusLost(QWidget* edit, Qt::FocusReason reason);
+    bool shortcutPressed(QAbstractButton* button);
     bool runHandler(QWidget* edit, const std::function<bool()>& handler);
+    void watchButtonShortcuts();
 
     QPointer<QWidget> failedControl_;
+    QPointer<QWidget> checkedForShortcut_;
     QPointer<QWidget> focusBeforeRun_;
     std::vector<QPointer<QWidget>> lockedControls_;
     std::vector<Watched> watched_;

@@ -24,12 +24,21 @@ QStringList nameFilters(const QString& filter) {
     return filters;
 }
 
+// Gives the activation back to the window that opened a box. Without a window
+// manager nothing else would, and the focus that a failed check put back into
+// a field would never reach it.
+void reactivate(QWidget* parent) {
+    if (parent != nullptr && parent->window()->isVisible()) parent->window()->activateWindow();
+}
+
 QString runFileDialog(QFileDialog& dialog, const QString& defaultSuffix, const QString& filter,
                       const QString& currentPath) {
     dialog.setDefaultSuffix(defaultSuffix);
     dialog.setNameFilters(nameFilters(filter));
     if (!currentPath.isEmpty()) dialog.selectFile(currentPath);
-    if (dialog.exec() != QDialog::Accepted) return {};
+    const int result = dialog.exec();
+    reactivate(dialog.parentWidget());
+    if (result != QDialog::Accepted) return {};
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.front();
 }
@@ -48,6 +57,7 @@ public:
             box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
             box.setDefaultButton(QMessageBox::Ok);
             box.exec();
+            reactivate(parent);
             return Answer::Ok;
         }
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -55,6 +65,7 @@ public:
         box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
         box.setDefaultButton(QMessageBox::Yes);
         box.exec();
+        reactivate(parent);
         return box.clickedButton() == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
     }
 

@@ -16,14 +16,14 @@ constexpr int kProgressMax = 100;
 }  // namespace
 
 RunFrame::RunFrame(Dialog& dialog, QProgressBar* progressBar)
-    : dialog_(dialog), progressBar_(progressBar) {
+    : dialog_(dialog), progressBar_(progressBar), locked_(!dialog.isRunning()) {
     dialog_.setRunning(true);
 }
 
 RunFrame::~RunFrame() {
     stopTimer();
     restoreCursor();
-    dialog_.setRunning(false);
+    if (locked_) dialog_.setRunning(false);
 }
 
 void RunFrame::started() {
@@ -37,6 +37,7 @@ void RunFrame::started() {
     if (timer_ == nullptr) {
         timer_ = new QTimer(&dialog_);
         timer_->setInterval(kTimerInterval);
+        timer_->setTimerType(Qt::PreciseTimer);  // a coarse timer may run 5 % late
         QObject::connect(timer_, &QTimer::timeout, [this] {
             cursorSet_ = true;
             advanceBusyCursor();

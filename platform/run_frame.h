@@ -58,6 +58,7 @@ private:
     QProgressBar* progressBar_;
     QTimer* timer_ = nullptr;
     bool cursorSet_ = false;
+    bool locked_ = false;  // false inside a frame that already ran: the outer one unlocks
     bool started_ = false;
     int position_ = 0;
 };

@@ -10,8 +10,19 @@ namespace {
 using namespace driver;
 
 enum Id {
-    kDatum = 1015, kEllipsoid = 1080, kA = 1081, kB = 1082, kU = 1059, kV = 1060, kW = 1061,
-    kOmega = 1071, kPsi = 1041, kEpsilon = 1042, kScale = 1062, kOk = 1, kCancel = 2,
+    kDatum = 1015,
+    kEllipsoid = 1080,
+    kA = 1081,
+    kB = 1082,
+    kU = 1059,
+    kV = 1060,
+    kW = 1061,
+    kOmega = 1071,
+    kPsi = 1041,
+    kEpsilon = 1042,
+    kScale = 1062,
+    kOk = 1,
+    kCancel = 2,
 };
 
 constexpr std::initializer_list<int> kParameters = {kU, kV, kW, kOmega, kPsi, kEpsilon, kScale};
@@ -43,7 +54,8 @@ TEST_F(DatumDlgTest, OpensWithTheCatalogueDatumFixed) {
     auto* datums = find<QComboBox>(&dlg, kDatum);
     ASSERT_EQ(datums->count(), 7);
     EXPECT_EQ(datums->itemText(0), "(individuell)");
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(datums->itemText(i + 1), qs(std::string(geodesy::kDatumNames[i])));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(datums->itemText(i + 1), qs(std::string(geodesy::kDatumNames[i])));
     auto* ellipsoids = find<QComboBox>(&dlg, kEllipsoid);
     ASSERT_EQ(ellipsoids->count(), 25);
     EXPECT_EQ(ellipsoids->itemText(0), "(individuell)");

@@ -19,11 +19,15 @@
 #include "platform/recording_messages.h"
 
 // Readable QStrings in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace driver {
 
-inline QString qs(const std::string& text) { return QString::fromStdString(text); }
+inline QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 template <class W = QWidget>
 W* find(QWidget* dialog, int id) {
@@ -36,6 +40,9 @@ inline void open(QWidget* dialog) {
     dialog->show();
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    // The window system may still report a closed list popup as active: wait
+    // until the widget itself is the active window.
+    ASSERT_TRUE(QTest::qWaitFor([dialog] { return dialog->isActiveWindow(); }));
 }
 
 // Clicks into the edit (running the focus-loss check of the field left),
@@ -55,7 +62,12 @@ inline void key(Qt::Key key) {
 
 inline void click(QWidget* dialog, int id) {
     auto* button = find<QAbstractButton>(dialog, id);
-    QTest::mouseClick(button, Qt::LeftButton);
+    if (qobject_cast<QCheckBox*>(button) != nullptr) {
+        // A check box reacts on its box and text, not on the empty rest of its row.
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    } else {
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
 }
 
 // Opens the list with the mouse (which gives it the focus first) and picks
@@ -80,8 +92,14 @@ inline QString text(QWidget* dialog, int id) {
     return {};
 }
 
-inline bool shown(QWidget* dialog, int id) { return find(dialog, id)->isVisible(); }
-inline bool enabled(QWidget* dialog, int id) { return find(dialog, id)->isEnabled(); }
-inline bool focused(QWidget* dialog, int id) { return find(dialog, id)->hasFocus(); }
+inline bool shown(QWidget* dialog, int id) {
+    return find(dialog, id)->isVisible();
+}
+inline bool enabled(QWidget* dialog, int id) {
+    return find(dialog, id)->isEnabled();
+}
+inline bool focused(QWidget* dialog, int id) {
+    return find(dialog, id)->hasFocus();
+}
 
 }  // namespace driver

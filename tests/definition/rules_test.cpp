@@ -220,8 +220,7 @@ TEST(StandardParallels, DegenerateOnesAreRefusedAtOk) {
         d.delta2 = c.delta2;
         geodesy::ProjectionParams record;
         record.projectionName = "unchanged";
-        const auto refusal =
-            definition::acceptDefinition(d, geodesy::lookupDatum("ED50"), record);
+        const auto refusal = definition::acceptDefinition(d, geodesy::lookupDatum("ED50"), record);
         if (c.refused) {
             ASSERT_TRUE(refusal.has_value());
             EXPECT_EQ(refusal->field, Field::Delta1);

@@ -60,9 +60,8 @@ int main(int argc, char** argv) {
         d.m_strProjectionName = "UTM";
         d.m_nStrip = 32;
     });
-    ok &= projection(dir, "projection_swiss_grid", [](CProjectionDlg& d) {
-        d.m_strProjectionName = "Schweizer Landesgitter";
-    });
+    ok &= projection(dir, "projection_swiss_grid",
+                     [](CProjectionDlg& d) { d.m_strProjectionName = "Schweizer Landesgitter"; });
     ok &= projection(dir, "projection_pixel_resolution", [](CProjectionDlg& d) {
         d.m_strProjectionName = "Azimutalabbildung (flächentreu)";
         d.m_bNatural = false;

@@ -47,8 +47,7 @@ TEST(DatumSummary, OnlyTypesWithADatumReference) {
     const char* without[] = {"Gauß-Krüger (Allgemein)", "Bonn'sche Abbildung",
                              "Azimutalabbildung (flächentreu)", "krassovsky"};
     for (const char* type : without) {
-        EXPECT_EQ(definition::datumSummary(type, "ED50", "Bessel (1841)"),
-                  "(keine Datumsreferenz)")
+        EXPECT_EQ(definition::datumSummary(type, "ED50", "Bessel (1841)"), "(keine Datumsreferenz)")
             << type;
     }
 }

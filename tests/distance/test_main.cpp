@@ -5,6 +5,8 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // Without a chosen platform (test discovery at build time) run offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

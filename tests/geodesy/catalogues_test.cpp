@@ -41,8 +41,9 @@ TEST(Catalogues, EveryListedEllipsoidIsFound)
         double a = 0.0, b = 0.0;
         lookupEllipsoid(std::string(name), a, b);
         EXPECT_GE(a, b) << name;
-        if (name != "(Kugel)")
+        if (name != "(Kugel)") {
             EXPECT_NE(a, 6371000.0) << name;
+        }
     }
 }
 

@@ -119,20 +119,22 @@ TEST(DatumShift, RotationSignsTurnClockwiseSeenFromTheAxis)
 
 TEST(DatumShift, CatalogueDatumsAgreeWithTheCartesianModel)
 {
-    // The first-order formulas against the rigorous Cartesian transformation,
-    // within 0.5 m on the ground and 1 m in height (the abridged formulas
-    // neglect second-order terms of the ellipsoid change). A wrong sign of any
-    // rotation moves the point by about 25 to 90 m, of the scale by 35 m.
+    // The first-order formulas against the rigorous Cartesian transformation.
+    // They take a2 as the radius of curvature throughout and leave out the
+    // f · da term of the height: that costs up to about 1 m on the ground
+    // (the longitude effect of the rotations about X and Y is about e^2 too
+    // large) and 1.5 m in height. A wrong sign of any rotation moves the point
+    // by 25 to 160 m, of the scale by 70 m in height, of a shift by 170 m.
     const Geographic points[] = {{47.0, 8.0, 500.0}, {52.5, 13.4, 40.0}, {48.2, 16.4, 200.0}};
     for (std::string_view name : kDatumNames) {
         const DatumParams d = lookupDatum(std::string(name));
         for (const Geographic& p : points) {
             Geographic got, want = helmert(d, kWgsA, kWgsB, p);
             shift(d, kWgsA, kWgsB, 1.0, p, got);
-            EXPECT_NEAR((got.lat - want.lat) * 111000.0, 0.0, 0.5) << name;
-            EXPECT_NEAR((got.lon - want.lon) * 111000.0 * std::cos(rad(p.lat)), 0.0, 0.5)
+            EXPECT_NEAR((got.lat - want.lat) * 111000.0, 0.0, 1.2) << name;
+            EXPECT_NEAR((got.lon - want.lon) * 111000.0 * std::cos(rad(p.lat)), 0.0, 1.2)
                 << name;
-            EXPECT_NEAR(got.height - want.height, 0.0, 1.0) << name;
+            EXPECT_NEAR(got.height - want.height, 0.0, 2.0) << name;
         }
     }
 }

@@ -138,9 +138,13 @@ TEST(Generate, SpecialParallelsInTheLowerMarginComeFirst) {
         // The tropic lies below the lowest grid parallel inside the extent.
         {{-25, 0, -180, 180, 10, 1, 1}, degrees({-kTropic, -20, -10, 0})},
         {{-24, 0, -180, 180, 5, 1, 1}, degrees({-kTropic, -20, -15, -10, -5, 0})},
+        {{-67, -60, -180, 180, 7, 1, 1}, degrees({-kPolar, -62})},
+        // One circle below the first grid parallel, the other after it.
+        {{-67, -20, -180, 180, 50, 1, 1}, degrees({-kPolar, -40, -kTropic})},
         // Both southern circles below the first grid parallel, in the fixed order.
-        {{-70, -60, -180, 180, 7, 1, 1}, degrees({-kPolar, -62})},
-        {{-67, -20, -180, 180, 50, 1, 1}, degrees({-kTropic, -kPolar, -40})},
+        {{-67, 0, -180, 180, 90, 1, 1}, degrees({-kTropic, -kPolar, 0})},
+        // A circle above a grid parallel inside comes after it.
+        {{-70, -60, -180, 180, 7, 1, 1}, degrees({-69, -kPolar, -62})},
         // No grid parallel inside at all.
         {{-24, -21, -180, 180, 10, 1, 1}, degrees({-kTropic})},
         // A circle above the last grid parallel is drawn after it, as before.
@@ -300,7 +304,7 @@ TEST(Generate, EngineProjectionEqualsProjectForward) {
     platform::RecordingFeedback feedback;
     const std::string path = dir.file("bonne.txt");
     const GenerationResult result =
-        generateGraticule(p, {{-30, 60, -40, 50, 30, 10, 15}, path}, writer, feedback);
+        generateGraticule(p, {{30, 60, -40, 50, 30, 10, 15}, path}, writer, feedback);
     ASSERT_EQ(result.status, GenerationStatus::Finished);
     const std::vector<TextBlock> blocks = graticule_test::textBlocks(readFile(path));
     ASSERT_FALSE(blocks.empty());
@@ -335,6 +339,9 @@ TEST(Generate, ConformalCylinderPolesLeaveReadableFiles) {
         generateGraticule(p, {GraticuleExtent{}, dir.file("merc.ai")}, writer, feedback);
     ASSERT_EQ(result.status, GenerationStatus::Finished);
     EXPECT_TRUE(std::isfinite(result.box.yMin) && std::isfinite(result.box.yMax));
+    // The South Pole has no finite image: its parallel and the first point of
+    // every meridian are left out.
+    EXPECT_EQ(result.box.points, feedback.pumpCount - 361 - 37);
     const std::string document = readFile(dir.file("merc.ai"));
     EXPECT_EQ(document.find("inf"), std::string::npos);
     EXPECT_EQ(document.find("nan"), std::string::npos);

@@ -18,7 +18,9 @@ std::vector<std::string> splitLines(const std::string& text) {
 
 const graticule::IllustratorStyle* styleOfLayer(const std::string& nameLine) {
     for (const auto& info : graticule::lineClassTable()) {
-        if (nameLine == "(" + std::string(info.illustratorName) + ") Ln") {
+        std::string expected(1, '(');
+        expected.append(info.illustratorName).append(") Ln");
+        if (nameLine == expected) {
             return &graticule::illustratorStyles()[static_cast<int>(info.lineClass)];
         }
     }
@@ -78,7 +80,9 @@ int checkIllustratorStructure(const std::string& text) {
         i += 7;
         bool first = true;
         while (i < trailerStart && std::regex_match(lines[i], pathLine)) {
-            if (first) EXPECT_EQ(lines[i].back(), 'm') << "a path begins with m, line " << i + 1;
+            if (first) {
+                EXPECT_EQ(lines[i].back(), 'm') << "a path begins with m, line " << i + 1;
+            }
             first = false;
             ++i;
         }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <cmath>
 #include <limits>
@@ -215,6 +216,19 @@ TEST_F(ExchangeTest, CheckBoxFollowsItsMemberBothWays) {
         dialog.updateData(true);
         EXPECT_EQ(dialog.m_bNatural, !value);
     }
+}
+
+TEST(LabelExchange, ShowsTheMemberAsPlainText) {
+    QLabel label;
+    std::string summary = "<b>C:/Karten/netz.met</b>";
+    platform::DataExchange show(nullptr, false);
+    show.text(&label, summary);
+    EXPECT_EQ(label.text(), QString::fromStdString(summary));
+    EXPECT_EQ(label.textFormat(), Qt::PlainText);
+    std::string taken;
+    platform::DataExchange save(nullptr, true);
+    save.text(&label, taken);
+    EXPECT_EQ(taken, summary);
 }
 
 TEST_F(ExchangeTest, ShowingAnUnchangedValueLeavesTheFieldAlone) {

@@ -92,12 +92,43 @@ TEST_F(FocusTest, ClickIntoAnotherFieldIsSwallowedToo) {
     EXPECT_EQ(boxes.messages.size(), 2u);  // still bad: checked again, once
 }
 
+TEST_F(FocusTest, ButtonShortcutChecksTheFieldFirstAndActsOnlyWhenItPasses) {
+    QSignalSpy clicks(dialog.start, &QPushButton::clicked);
+    type(dialog.south, "100");
+    QTest::keyClick(dialog.south, Qt::Key_S, Qt::AltModifier);
+    QTest::qWait(250);  // a shortcut clicks the button after a short animation
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(boxes.texts(), QStringList{kSouthRange});
+    EXPECT_EQ(QApplication::focusWidget(), dialog.south);
+
+    type(dialog.south, "-10");
+    QTest::keyClick(dialog.south, Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicks.count() == 1; }, 1000));
+    EXPECT_EQ(dialog.southChecks, 2);  // once per shortcut, not again on the focus move
+    EXPECT_EQ(dialog.m_dSouth, -10.0);
+    EXPECT_EQ(boxes.messages.size(), 1u);
+}
+
 TEST_F(FocusTest, FocusToCancelRunsNoCheck) {
     type(dialog.south, "100");
     QTest::mouseClick(dialog.cancel, Qt::LeftButton);
     EXPECT_EQ(dialog.southChecks, 0);
     EXPECT_TRUE(boxes.messages.empty());
     EXPECT_FALSE(dialog.isVisible());  // "Abbrechen" acted
+}
+
+TEST_F(FocusTest, EscapeAndTheCloseBoxRunNoCheck) {
+    type(dialog.south, "100");
+    QTest::keyClick(dialog.south, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.south->setFocus(Qt::TabFocusReason);
+    dialog.close();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.southChecks, 0);
+    EXPECT_TRUE(boxes.messages.empty());
 }
 
 TEST_F(FocusTest, FocusToAnotherWindowRunsNoCheck) {

@@ -192,4 +192,14 @@ TEST_F(RunFrameTest, EndingTheFrameWithoutStoppedRestoresEverything) {
     EXPECT_TRUE(dialog.start->isEnabled());
 }
 
+TEST_F(RunFrameTest, InnerFrameLeavesTheDialogLockedForTheOuterOne) {
+    RunFrame outer(dialog, dialog.progress);
+    {
+        RunFrame inner(dialog, dialog.progress);
+        EXPECT_TRUE(dialog.isRunning());
+    }
+    EXPECT_TRUE(dialog.isRunning());
+    EXPECT_FALSE(dialog.south->isEnabled());
+}
+
 }  // namespace

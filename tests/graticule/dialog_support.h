@@ -1,0 +1,135 @@
+#pragma once
+// Drives the graticule dialogs as a user would (typing, focus moves, list
+// choices, clicks, shortcut keys) and replaces the modal runs of the owned
+// dialogs with scripted answers.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+#include <ostream>
+
+#include "geodesy/engine.h"
+#include "geodesy/projection_names.h"
+#include "graticule/graticule_dlg.h"
+#include "platform/controls.h"
+#include "platform/recording_messages.h"
+
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace dialog_test {
+
+template <class W = QWidget>
+W* control(QWidget* dialog, int id) {
+    W* widget = platform::findControlAs<W>(dialog, id);
+    EXPECT_NE(widget, nullptr) << "control " << id;
+    return widget;
+}
+
+inline void open(QWidget* dialog) {
+    dialog->show();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    ASSERT_TRUE(QTest::qWaitFor([dialog] { return dialog->isActiveWindow(); }));
+}
+
+// Puts the focus into the edit (running the check of the field left), selects
+// its text and types over it.
+inline void type(QWidget* dialog, int id, const QString& text) {
+    auto* edit = control<QLineEdit>(dialog, id);
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+inline void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
+}
+
+inline void click(QWidget* dialog, int id) {
+    QTest::mouseClick(control<QAbstractButton>(dialog, id), Qt::LeftButton);
+}
+
+// Opens the list with the mouse and picks the entry in the popup.
+inline void choose(QWidget* dialog, int id, const QString& entry) {
+    auto* combo = control<QComboBox>(dialog, id);
+    const int index = combo->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    ASSERT_GE(index, 0) << entry.toStdString();
+    QTest::mouseClick(combo, Qt::LeftButton);
+    QAbstractItemView* view = combo->view();
+    if (!view->isVisible()) return;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    view->setCurrentIndex(view->model()->index(index, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+}
+
+inline QString text(QWidget* dialog, int id) {
+    QWidget* widget = control(dialog, id);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentText();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+    return {};
+}
+
+inline bool focused(QWidget* dialog, int id) { return control(dialog, id)->hasFocus(); }
+
+// A projection record through the engine: the Bonne projection on the
+// sphere, 1 : 1,000,000, in the given unit.
+inline geodesy::ProjectionParams bonne(const std::string& unit, double resolution = 32.0) {
+    geodesy::ProjectionParams p;
+    p.projectionName = std::string(geodesy::kBonne);
+    p.scaleDenominator = 1000000.0;
+    p.sphereRadius = 6371000.0;
+    p.mainPointLat = 90.0;
+    p.delta1 = 30.0;
+    p.delta2 = 50.0;
+    p.unitMillimetres = geodesy::unitMillimetres(unit, resolution);
+    geodesy::updateOffsets(p);
+    return p;
+}
+
+// The graticule dialog with the modal runs of its owned dialogs scripted.
+class TestGraticuleDlg : public CGraticuleDlg {
+public:
+    TestGraticuleDlg() {
+        projectionRun = [this] { return acceptProjection(std::string(geodesy::kBonne), "mm"); };
+        settingsRun = [] { return int(QDialog::Rejected); };
+    }
+
+    // What the projection dialog's OK leaves behind for its owner.
+    int acceptProjection(const std::string& type, const std::string& unit, int strip = 2,
+                         double resolution = 32.0) {
+        m_dlgProjection.m_strProjectionName = type;
+        m_dlgProjection.m_nStrip = strip;
+        m_dlgProjection.m_strUnits = unit;
+        m_dlgProjection.m_dResolution = resolution;
+        m_dlgProjection.m_params = bonne(unit, resolution);
+        return QDialog::Accepted;
+    }
+
+    std::function<int()> projectionRun;
+    std::function<int()> settingsRun;
+    int projectionRuns = 0;
+    int settingsRuns = 0;
+    std::time_t clock = 1055426587;  // Thu Jun 12 2003, 14:03:07 UTC
+
+protected:
+    int runProjectionDialog() override {
+        ++projectionRuns;
+        return projectionRun();
+    }
+    int runMetafileSettingsDialog() override {
+        ++settingsRuns;
+        return settingsRun();
+    }
+    std::time_t currentTime() const override { return clock; }
+};
+
+}  // namespace dialog_test
