@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 
 #include "platform/busy_cursor.h"
 #include "platform/dialog.h"
@@ -61,17 +62,22 @@ double workUnit(double x, int repetitions) {
     return sum;
 }
 
+// CPU time of this thread: calibration must not count time lost to other processes.
+double threadCpuNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e9 + double(now.tv_nsec);
+}
+
 int calibratedRepetitions() {
     static const int repetitions = [] {
         constexpr int trial = 1000;
         constexpr int units = 2000;
-        const Clock::time_point begin = Clock::now();
+        const double begin = threadCpuNanoseconds();
         double sink = 0.0;
         for (int i = 0; i < units; ++i) sink += workUnit(i * 1e-3, trial);
         benchmark::DoNotOptimize(sink);
-        const double nsPerRepetition =
-            std::chrono::duration<double, std::nano>(Clock::now() - begin).count() /
-            (double(units) * trial);
+        const double nsPerRepetition = (threadCpuNanoseconds() - begin) / (double(units) * trial);
         return std::max(1, static_cast<int>(std::lround(1000.0 / nsPerRepetition)));
     }();
     return repetitions;

@@ -65,6 +65,7 @@ void CDatumDlg::initDialog() {
         ui_->comboEllipsoid->addItem(QString::fromUtf8(name.data(), qsizetype(name.size())));
     }
     m_datumBackup = m_datum;
+    hasBackup_ = true;
     updateData(false);
     updateDatumFieldStates();
     ui_->comboDatum->setFocus(Qt::OtherFocusReason);
@@ -164,8 +165,10 @@ void CDatumDlg::accept() {
 
 void CDatumDlg::reject() {
     if (isRunning()) return;
-    closing_ = true;
-    m_datum = m_datumBackup;
-    updateData(false);
+    if (hasBackup_) {
+        closing_ = true;
+        m_datum = m_datumBackup;
+        updateData(false);
+    }
     platform::Dialog::reject();
 }

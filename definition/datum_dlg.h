@@ -47,5 +47,6 @@ private:
 
     std::unique_ptr<Ui::CDatumDlg> ui_;
     geodesy::DatumParams m_datumBackup;
+    bool hasBackup_ = false;  // false until the first opening
     bool closing_ = false;
 };

@@ -11,109 +11,55 @@ namespace {
 
 using namespace geodesy;
 
-constexpr bool kShown = true;
-constexpr bool kHidden = false;
-
-// A sphere type: radius and main point shown, datum and strip hidden, the
-// central meridian follows the main point and is not edited.
-constexpr TypeRules sphere(std::string_view name, bool delta1, bool delta2,
-                           std::string_view label) {
-    return {name,
-            kBodySphere,
-            kShown,
-            kHidden,
-            kShown,
-            delta1,
-            delta2,
-            label,
-            kHidden,
-            false,
-            MeridianRule::MainPoint,
-            0.0,
-            NaturalLongitude::MainPoint,
-            0.0,
-            0.0,
-            0.0,
-            false};
-}
-
-// A numbered transverse Mercator strip type with its false easting.
-constexpr TypeRules numberedStrip(std::string_view name, double refX, double refY,
-                                  bool eastingByStrip) {
-    return {name,
-            kBodyEllipsoid,
-            kHidden,
-            kShown,
-            kHidden,
-            kHidden,
-            kHidden,
-            {},
-            kShown,
-            false,
-            MeridianRule::Strip,
-            0.0,
-            NaturalLongitude::StripMeridian,
-            0.0,
-            refX,
-            refY,
-            eastingByStrip};
-}
+// Short names that keep the type table one row per type.
+constexpr bool show = true;
+constexpr bool hide = false;
+constexpr bool edit = true;
+constexpr bool fixed = false;
 
 }  // namespace
 
+// clang-format off
 const std::array<TypeRules, 16> kTypeRules = {{
-    sphere(kConicEquidistant, kShown, kShown, kDeltaLabelConic),
-    sphere(kConicEqualArea, kShown, kShown, kDeltaLabelConic),
-    sphere(kConicConformal, kShown, kShown, kDeltaLabelConic),
-    sphere(kAzimuthalEquidistant, kHidden, kHidden, {}),
-    sphere(kAzimuthalEqualArea, kHidden, kHidden, {}),
-    sphere(kAzimuthalConformal, kHidden, kHidden, {}),
-    sphere(kCylinderEquidistant, kShown, kHidden, kDeltaLabelCylinder),
-    sphere(kCylinderEqualArea, kShown, kHidden, kDeltaLabelCylinder),
-    sphere(kCylinderConformal, kShown, kHidden, kDeltaLabelCylinder),
-    sphere(kBonne, kShown, kHidden, kDeltaLabelBonne),
-    {kSwissGrid,
-     kBodyEllipsoid,
-     kHidden,
-     kShown,
-     kHidden,
-     kHidden,
-     kHidden,
-     {},
-     kHidden,
-     false,
-     MeridianRule::SwissGrid,
-     kSwissLat,
-     NaturalLongitude::Fixed,
-     kSwissLon,
-     600000.0,
-     200000.0,
-     false},
-    numberedStrip(kGaussKruegerGermany, 500000.0, 0.0, false),
-    numberedStrip(kGaussKruegerAustria, 0.0, -5000000.0, true),
-    {kGaussKruegerGeneral,
-     kBodyEllipsoid,
-     kHidden,
-     kShown,
-     kHidden,
-     kHidden,
-     kHidden,
-     {},
-     kHidden,
-     true,
-     MeridianRule::Kept,
-     0.0,
-     NaturalLongitude::CentralMeridian,
-     0.0,
-     0.0,
-     0.0,
-     false},
-    numberedStrip(kUtm, 500000.0, 0.0, false),
-    numberedStrip(kKrassovsky, 500000.0, 0.0, false),
+//   type                   body            radius datum main  delta1 delta2 delta label           strip  meridian  meridian rule
+    {kConicEquidistant,     kBodySphere,    show,  hide, show, show,  show,  kDeltaLabelConic,    hide,  fixed,    MeridianRule::MainPoint},
+    {kConicEqualArea,       kBodySphere,    show,  hide, show, show,  show,  kDeltaLabelConic,    hide,  fixed,    MeridianRule::MainPoint},
+    {kConicConformal,       kBodySphere,    show,  hide, show, show,  show,  kDeltaLabelConic,    hide,  fixed,    MeridianRule::MainPoint},
+    {kAzimuthalEquidistant, kBodySphere,    show,  hide, show, hide,  hide,  {},                  hide,  fixed,    MeridianRule::MainPoint},
+    {kAzimuthalEqualArea,   kBodySphere,    show,  hide, show, hide,  hide,  {},                  hide,  fixed,    MeridianRule::MainPoint},
+    {kAzimuthalConformal,   kBodySphere,    show,  hide, show, hide,  hide,  {},                  hide,  fixed,    MeridianRule::MainPoint},
+    {kCylinderEquidistant,  kBodySphere,    show,  hide, show, show,  hide,  kDeltaLabelCylinder, hide,  fixed,    MeridianRule::MainPoint},
+    {kCylinderEqualArea,    kBodySphere,    show,  hide, show, show,  hide,  kDeltaLabelCylinder, hide,  fixed,    MeridianRule::MainPoint},
+    {kCylinderConformal,    kBodySphere,    show,  hide, show, show,  hide,  kDeltaLabelCylinder, hide,  fixed,    MeridianRule::MainPoint},
+    {kBonne,                kBodySphere,    show,  hide, show, show,  hide,  kDeltaLabelBonne,    hide,  fixed,    MeridianRule::MainPoint},
+    {kSwissGrid,            kBodyEllipsoid, hide,  show, hide, hide,  hide,  {},                  hide,  fixed,    MeridianRule::SwissGrid},
+    {kGaussKruegerGermany,  kBodyEllipsoid, hide,  show, hide, hide,  hide,  {},                  show,  fixed,    MeridianRule::Strip},
+    {kGaussKruegerAustria,  kBodyEllipsoid, hide,  show, hide, hide,  hide,  {},                  show,  fixed,    MeridianRule::Strip},
+    {kGaussKruegerGeneral,  kBodyEllipsoid, hide,  show, hide, hide,  hide,  {},                  hide,  edit,     MeridianRule::Kept},
+    {kUtm,                  kBodyEllipsoid, hide,  show, hide, hide,  hide,  {},                  show,  fixed,    MeridianRule::Strip},
+    {kKrassovsky,           kBodyEllipsoid, hide,  show, hide, hide,  hide,  {},                  show,  fixed,    MeridianRule::Strip},
 }};
+
+const std::array<NaturalRules, 6> kNaturalRules = {{
+//   type                   ref. lat   ref. longitude                     fixed lon  X         Y           X by strip
+    {kGaussKruegerGermany,  0.0,       NaturalLongitude::StripMeridian,   0.0,       500000.0, 0.0,        false},
+    {kKrassovsky,           0.0,       NaturalLongitude::StripMeridian,   0.0,       500000.0, 0.0,        false},
+    {kUtm,                  0.0,       NaturalLongitude::StripMeridian,   0.0,       500000.0, 0.0,        false},
+    {kGaussKruegerAustria,  0.0,       NaturalLongitude::StripMeridian,   0.0,       0.0,      -5000000.0, true},
+    {kGaussKruegerGeneral,  0.0,       NaturalLongitude::CentralMeridian, 0.0,       0.0,      0.0,        false},
+    {kSwissGrid,            kSwissLat, NaturalLongitude::Fixed,           kSwissLon, 600000.0, 200000.0,   false},
+}};
+// clang-format on
 
 const TypeRules* findTypeRules(const std::string& name) {
     for (const TypeRules& rules : kTypeRules) {
+        if (isProjection(name, rules.name)) return &rules;
+    }
+    return nullptr;
+}
+
+const NaturalRules* findNaturalRules(const std::string& name) {
+    for (const NaturalRules& rules : kNaturalRules) {
         if (isProjection(name, rules.name)) return &rules;
     }
     return nullptr;
@@ -158,13 +104,11 @@ void applyNaturalCalibration(ProjectionDefinition& d, const std::string& name) {
     d.unitX = d.units;
     d.unitY = d.unitX;
     d.rotation = 0.0;
-    const TypeRules* rules = findTypeRules(name);
+    // The sphere types keep these; the types on the ellipsoid replace them.
+    const NaturalRules* rules = findNaturalRules(name);
     if (rules == nullptr) return;
-    d.refLat = rules->naturalRefLat;
-    switch (rules->naturalRefLon) {
-        case NaturalLongitude::MainPoint:
-            d.refLon = d.mainLon;
-            break;
+    d.refLat = rules->refLat;
+    switch (rules->refLon) {
         case NaturalLongitude::StripMeridian:
             d.refLon = stripCentralMeridian(d.strip, name);
             break;
@@ -172,11 +116,11 @@ void applyNaturalCalibration(ProjectionDefinition& d, const std::string& name) {
             d.refLon = d.centralMeridian;
             break;
         case NaturalLongitude::Fixed:
-            d.refLon = rules->naturalRefLonValue;
+            d.refLon = rules->fixedRefLon;
             break;
     }
-    d.refX = rules->eastingByStrip ? austrianEasting(d.strip) : rules->naturalRefX;
-    d.refY = rules->naturalRefY;
+    d.refX = rules->eastingByStrip ? austrianEasting(d.strip) : rules->refX;
+    d.refY = rules->refY;
 }
 
 void stripChanged(ProjectionDefinition& d) {
@@ -186,7 +130,10 @@ void stripChanged(ProjectionDefinition& d) {
     d.centralMeridian = stripCentralMeridian(d.strip, d.projectionName);
     if (!d.natural) return;
     d.refLon = d.centralMeridian;
-    if (rules->eastingByStrip && austrianEasting(d.strip) != 0.0) d.refX = austrianEasting(d.strip);
+    const NaturalRules* natural = findNaturalRules(d.projectionName);
+    if (natural != nullptr && natural->eastingByStrip && austrianEasting(d.strip) != 0.0) {
+        d.refX = austrianEasting(d.strip);
+    }
 }
 
 void mainLonChanged(ProjectionDefinition& d) {

@@ -33,9 +33,6 @@ enum class MeridianRule {
     SwissGrid,  // the fixed meridian of Bern
 };
 
-// Where natural coordinates put the reference longitude.
-enum class NaturalLongitude { MainPoint, StripMeridian, CentralMeridian, Fixed };
-
 // One row of the type table. "shown" covers the controls with their labels.
 struct TypeRules {
     std::string_view name;
@@ -49,13 +46,6 @@ struct TypeRules {
     bool stripShown;
     bool centralMeridianEnabled;  // the field is always shown
     MeridianRule meridian;
-    // Natural-coordinates calibration of the reference point.
-    double naturalRefLat;
-    NaturalLongitude naturalRefLon;
-    double naturalRefLonValue;  // for NaturalLongitude::Fixed
-    double naturalRefX;         // replaced by the strip's easting for the Austrian strips
-    double naturalRefY;
-    bool eastingByStrip;
 };
 
 // The sixteen types, in the order of the projection list.
@@ -63,6 +53,27 @@ extern const std::array<TypeRules, 16> kTypeRules;
 
 // The row of a type (exact name comparison), or nullptr for any other text.
 const TypeRules* findTypeRules(const std::string& name);
+
+// Where natural coordinates put the reference longitude.
+enum class NaturalLongitude { StripMeridian, CentralMeridian, Fixed };
+
+// The natural-coordinates reference point of a type on the ellipsoid. The
+// sphere types have no row: theirs is the main point's meridian on the
+// equator at X = Y = 0.
+struct NaturalRules {
+    std::string_view name;
+    double refLat;
+    NaturalLongitude refLon;
+    double fixedRefLon;   // for NaturalLongitude::Fixed
+    double refX;          // false easting
+    double refY;          // false northing
+    bool eastingByStrip;  // the Austrian strips: refX from austrianEasting
+};
+
+extern const std::array<NaturalRules, 6> kNaturalRules;
+
+// The row of a type, or nullptr for the sphere types and any other text.
+const NaturalRules* findNaturalRules(const std::string& name);
 
 // The Swiss grid's main point: the old observatory of Bern.
 inline constexpr double kSwissLat = 46.95240556;

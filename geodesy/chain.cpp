@@ -179,9 +179,9 @@ void prepareChain(const ProjectionParams& p, ChainConstants& c)
     double lonMain = inl::degToRad(mainLon);
     const double delta1 = inl::degToRad(p.delta1);
     const double delta2 = inl::degToRad(p.delta2);
-    const double rot = inl::degToRad(p.rotationAngle);
-    c.cosRot = std::cos(rot);
-    c.sinRot = std::sin(rot);
+    c.rot = inl::degToRad(p.rotationAngle);
+    c.cosRot = std::cos(c.rot);
+    c.sinRot = std::sin(c.rot);
 
     double lon0 = lonMain;
     c.equatorialCylinder = equatorial && cylinder;
@@ -312,11 +312,21 @@ void forwardChain(const ChainConstants& c, double lat, double lon, double& xOut,
 
 void inverseChain(const ChainConstants& c, double x, double y, double& latOut, double& lonOut)
 {
-    const double unscaledX = (x - c.offsetX) / c.k;
-    const double unscaledY = (y - c.offsetY) / c.k;
-    // Turned back by the negative angle: cos(-rot) = cos rot, sin(-rot) = -sin rot.
-    x = unscaledX * c.cosRot + unscaledY * c.sinRot;
-    y = unscaledY * c.cosRot - unscaledX * c.sinRot;
+    x = (x - c.offsetX) / c.k;
+    y = (y - c.offsetY) / c.k;
+    if (c.sphericalAspect) {
+        // The inverse turning of the sphere is ill-conditioned near the main
+        // point's meridian (arc cosines of arguments near 1): turn by radius
+        // and angle exactly as the chain does, so that its results stay those
+        // of the chain there too.
+        inl::rotateAboutPoint(x, y, 0.0, 0.0, -c.rot, x, y);
+    } else {
+        // Turned back by the negative angle: cos(-rot) = cos rot, sin(-rot) = -sin rot.
+        const double turnedX = x * c.cosRot + y * c.sinRot;
+        const double turnedY = y * c.cosRot - x * c.sinRot;
+        x = turnedX;
+        y = turnedY;
+    }
     if (!c.polar)
         y = -y;
     if (c.equatorialCylinder)

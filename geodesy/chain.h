@@ -4,11 +4,15 @@
 // central meridian, aspect of the main point, calibration); forwardChain and
 // inverseChain then run the per-point steps. The prepared values are the same
 // numbers, computed by the same operations, as the chain computed afresh for
-// every point. One step is computed differently: the map rotation about the
-// origin turns the point with the matrix of cos and sin of the angle instead
-// of by radius and polar angle (sqrt, atan2, cos, sin per point). Both give
-// the turned point within 2 or 3 units in the last place of its distance from
-// the origin; with angle 0 the matrix leaves the point exactly as it is.
+// every point. One step is computed differently where that is safe: the map
+// rotation about the origin turns the point with the matrix of cos and sin of
+// the angle instead of by radius and polar angle (sqrt, atan2, cos, sin per
+// point), in the forward direction of every type and in the inverse of the
+// strip types and the Swiss grid. Both give the turned point within 2 or 3
+// units in the last place of its distance from the origin (with angle 0 the
+// matrix leaves it exactly as it is), and the steps after it keep that order
+// of difference. The inverse of the spherical types keeps the turning by
+// radius and angle: its arc cosines near 1 would magnify any difference.
 
 #include <cstdint>
 #include <string_view>
@@ -55,7 +59,8 @@ struct ChainConstants {
     bool polar;               // main point latitude exactly +90: y keeps its sign
     bool equatorialCylinder;  // transverse cylinder: alpha mapped, x and y exchanged
     double k;                 // calibration factor
-    double cosRot, sinRot;    // map rotation, as a turning matrix
+    double rot;               // map rotation, radians
+    double cosRot, sinRot;    // the same as a turning matrix
     double lon0;              // longitude the chain measures from, radians
     aspect::MainPoint mainPoint;  // longitude relative to lon0
     double radius;            // sphere radius R, metres

@@ -46,14 +46,19 @@ protected:
     // Moves every member to or from its control, in member order.
     virtual void doDataExchange(DataExchange& dx);
     // Runs exactly once per opening, before the dialog first shows (the copy
-    // kept for "Abbrechen", the first computation). Call updateData(false) here
+    // kept for "Abbrechen", the first computation), right after the base has
+    // shown all members (updateData(false)). Call updateData(false) again here
     // when members changed.
     virtual void initDialog() {}
 
     // Registers the focus-loss handler of an edit. The handler takes over the
     // values and runs its check; it returns false when the check failed (after
     // showing its message): the focus then goes back to the edit and the mouse
-    // press that moved the focus away is swallowed.
+    // press that moved the focus away is swallowed. A button's shortcut (Alt+S)
+    // runs the check first and is swallowed when it fails. Checks do not run
+    // for focus lost to another window or a popup, nor while a handler runs or
+    // an operation is running. When a field that did not parse in the handler's
+    // updateData() took the focus, it keeps it.
     void onFocusLost(QWidget* edit, std::function<bool()> handler);
     // Moving the focus to this button runs no focus-loss check.
     void setCancelButton(QAbstractButton* button);

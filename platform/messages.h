@@ -20,7 +20,8 @@ public:
                                Icon icon, Buttons buttons) = 0;
     // The chosen path, or an empty string when the user cancelled. The save
     // dialog appends defaultSuffix to a name without one and asks before it
-    // overwrites an existing file.
+    // overwrites an existing file. filter: name filters separated by ";;"
+    // ("Metafile (*.met);;Alle Dateien (*)"); currentPath preselects a file.
     virtual QString chooseOpenFile(QWidget* parent, const QString& defaultSuffix,
                                    const QString& filter, const QString& currentPath) = 0;
     virtual QString chooseSaveFile(QWidget* parent, const QString& defaultSuffix,

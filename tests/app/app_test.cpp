@@ -69,7 +69,9 @@ protected:
             opened.push_back(&dialog);
             dialog.show();
             dialog.activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            // qWaitForWindowActive is satisfied by the active main window (the
+            // dialog's transient parent); keys and focus need the dialog itself.
+            EXPECT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }));
             if (whileOpen) whileOpen(dialog);
             if (dialog.isVisible()) dialog.reject();
             return dialog.result();

@@ -46,7 +46,8 @@ void expect(bool ok, const char* what) {
 void showActive(QWidget& widget) {
     widget.show();
     widget.activateWindow();
-    expect(QTest::qWaitForWindowActive(&widget), "a window did not become active");
+    expect(QTest::qWaitFor([&widget] { return QApplication::activeWindow() == &widget; }),
+           "a window did not become active");
     QTest::qWait(50);
 }
 
