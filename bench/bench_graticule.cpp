@@ -4,12 +4,12 @@
 // their parts: projection alone, formatting and writing alone, pumping alone.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <QApplication>
 #include <cstdio>
 #include <ctime>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include "geodesy/engine.h"
 #include "geodesy/projection_names.h"
@@ -70,9 +70,12 @@ enum Format { kText, kMetafile, kIllustrator };
 
 std::unique_ptr<GraticuleWriter> makeWriter(Format format, const std::string& path) {
     switch (format) {
-        case kText: return std::make_unique<TextWriter>();
-        case kMetafile: return std::make_unique<MetafileWriter>(ObjectKeys{});
-        case kIllustrator: break;
+        case kText:
+            return std::make_unique<TextWriter>();
+        case kMetafile:
+            return std::make_unique<MetafileWriter>(ObjectKeys{});
+        case kIllustrator:
+            break;
     }
     return std::make_unique<IllustratorWriter>(path, 1.0, localTimeOf(std::time(nullptr)));
 }
@@ -86,8 +89,9 @@ void report(benchmark::State& state, int64_t points) {
     state.counters["points/s"] =
         benchmark::Counter(double(points), benchmark::Counter::kIsIterationInvariantRate);
     // Seconds per point, shown with an SI prefix ("380n" is 380 ns).
-    state.counters["s/point"] = benchmark::Counter(
-        double(points), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["s/point"] =
+        benchmark::Counter(double(points), benchmark::Counter::kIsIterationInvariantRate |
+                                               benchmark::Counter::kInvert);
 }
 
 void runWriters(benchmark::State& state, const PointProjector& projector,
@@ -97,7 +101,8 @@ void runWriters(benchmark::State& state, const PointProjector& projector,
     int64_t points = 0;
     for (auto _ : state) {
         const std::unique_ptr<GraticuleWriter> writer = makeWriter(format, path);
-        const GenerationResult result = generateGraticule(projector, {kDense, path}, *writer, feedback);
+        const GenerationResult result =
+            generateGraticule(projector, {kDense, path}, *writer, feedback);
         if (result.status != GenerationStatus::Finished) state.SkipWithError("run failed");
         points = result.box.points;
     }
@@ -111,7 +116,11 @@ void BM_Generate(benchmark::State& state) {
     PumpingFeedback feedback;
     runWriters(state, projector, feedback);
 }
-BENCHMARK(BM_Generate)->Arg(kText)->Arg(kMetafile)->Arg(kIllustrator)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Generate)
+    ->Arg(kText)
+    ->Arg(kMetafile)
+    ->Arg(kIllustrator)
+    ->Unit(benchmark::kMillisecond);
 
 // Formatting and writing alone: a projection that costs nothing, no pump.
 void BM_FormatAndWrite(benchmark::State& state) {
@@ -119,7 +128,11 @@ void BM_FormatAndWrite(benchmark::State& state) {
     SilentFeedback feedback;
     runWriters(state, projector, feedback);
 }
-BENCHMARK(BM_FormatAndWrite)->Arg(kText)->Arg(kMetafile)->Arg(kIllustrator)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FormatAndWrite)
+    ->Arg(kText)
+    ->Arg(kMetafile)
+    ->Arg(kIllustrator)
+    ->Unit(benchmark::kMillisecond);
 
 // The projection of the same points alone.
 void BM_ProjectionOnly(benchmark::State& state) {
@@ -184,7 +197,8 @@ BENCHMARK(BM_TextViaFprintf)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);  // the pump needs an application; run with QT_QPA_PLATFORM=offscreen
+    QApplication app(argc,
+                     argv);  // the pump needs an application; run with QT_QPA_PLATFORM=offscreen
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -41,12 +41,14 @@ inline void toAspect(const MainPoint& m, double lat, double lon, double& z, doub
     const double sinDl = std::sin(dl);
     const double cosDl = std::cos(dl);
     z = inl::safeAcos(cosDl * m.cosLat0 * cosLat + m.sinLat0 * sinLat);
+    // Both computed before the test, so that they come from one sincos.
     const double sinZ = std::sin(z);
+    const double cosZ = std::cos(z);
     if (std::fabs(sinZ) < inl::kTinyAngle) {
         alpha = 0.0;
         return;
     }
-    alpha = inl::safeAcos((sinLat - std::cos(z) * m.sinLat0) / (sinZ * m.cosLat0));
+    alpha = inl::safeAcos((sinLat - cosZ * m.sinLat0) / (sinZ * m.cosLat0));
     if (sinDl * cosLat / sinZ < 0.0)
         alpha = -alpha;
 }
@@ -64,10 +66,11 @@ inline void fromAspect(const MainPoint& m, double z, double alpha, double& lat, 
         const double cosAlpha = std::cos(alpha);
         lat = inl::safeAsin(cosAlpha * sinZ * m.cosLat0 + cosZ * m.sinLat0);
         const double cosLat = std::cos(lat);
+        const double sinLat = std::sin(lat);
         if (std::fabs(cosLat) < inl::kTinyAngle) {
             dl = 0.0;
         } else {
-            dl = inl::safeAcos((cosZ - std::sin(lat) * m.sinLat0) / (cosLat * m.cosLat0));
+            dl = inl::safeAcos((cosZ - sinLat * m.sinLat0) / (cosLat * m.cosLat0));
             if (sinAlpha * sinZ / cosLat < 0.0)
                 dl = -dl;
         }

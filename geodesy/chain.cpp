@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <utility>
 
 #include "geodesy/angles_inline.h"
@@ -78,15 +79,26 @@ constexpr std::array<TypeRow, 16> kTypes = {{
 constexpr TypeRow kUnknownRow = {{}, ProjectionType::Unknown, Family::None, Body::Sphere,
                                  MeridianRule::MainPoint};
 
-// No two names share both their length and their first byte, so that pair
-// picks the one candidate that the full comparison then confirms.
+constexpr std::size_t kLongestName = 37;
+
+// A name is found by its length and first byte, then confirmed byte for byte:
+// at most two names share a length, and no two share length and first byte.
 constexpr bool lengthAndFirstByteDistinguish()
 {
-    for (std::size_t i = 0; i < kTypes.size(); ++i)
-        for (std::size_t j = i + 1; j < kTypes.size(); ++j)
-            if (kTypes[i].name.size() == kTypes[j].name.size() &&
-                kTypes[i].name[0] == kTypes[j].name[0])
+    for (std::size_t i = 0; i < kTypes.size(); ++i) {
+        if (kTypes[i].name.empty() || kTypes[i].name.size() > kLongestName)
+            return false;
+        int sameLength = 0;
+        for (std::size_t j = 0; j < kTypes.size(); ++j) {
+            if (kTypes[i].name.size() != kTypes[j].name.size())
+                continue;
+            ++sameLength;
+            if (i != j && kTypes[i].name[0] == kTypes[j].name[0])
                 return false;
+        }
+        if (sameLength > 2)
+            return false;
+    }
     return true;
 }
 static_assert(lengthAndFirstByteDistinguish());
@@ -109,10 +121,34 @@ bool sameBytes(const char* a, const char* b, std::size_t n)
     return true;
 }
 
+// The rows by name length: at most two names share a length, and those two
+// differ in their first byte.
+struct LengthSlot {
+    std::int8_t first = -1;
+    std::int8_t second = -1;
+};
+
+constexpr std::array<LengthSlot, kLongestName + 1> rowsByLength()
+{
+    std::array<LengthSlot, kLongestName + 1> slots{};
+    for (std::size_t i = 0; i < kTypes.size(); ++i) {
+        LengthSlot& slot = slots[kTypes[i].name.size()];
+        (slot.first < 0 ? slot.first : slot.second) = static_cast<std::int8_t>(i);
+    }
+    return slots;
+}
+constexpr std::array<LengthSlot, kLongestName + 1> kRowsByLength = rowsByLength();
+
 const TypeRow& findRow(std::string_view name)
 {
-    for (const TypeRow& row : kTypes) {
-        if (name.size() == row.name.size() && name[0] == row.name[0])
+    if (name.size() > kLongestName)
+        return kUnknownRow;
+    const LengthSlot slot = kRowsByLength[name.size()];
+    for (const std::int8_t index : {slot.first, slot.second}) {
+        if (index < 0)
+            break;
+        const TypeRow& row = kTypes[static_cast<std::size_t>(index)];
+        if (name[0] == row.name[0])
             return sameBytes(name.data(), row.name.data(), name.size()) ? row : kUnknownRow;
     }
     return kUnknownRow;

@@ -18,6 +18,12 @@ double isometricLatitude(double e, double phi)
     return std::log(std::tan(kQuarter + phi / 2.0)) - e / 2.0 * std::log((1.0 + es) / (1.0 - es));
 }
 
+// cos(asin v) without a cosine: sqrt(1 - v^2), as (1 - v)(1 + v) to keep
+// its digits near |v| = 1. It differs from the cosine of the rounded arc sine
+// by about 1e-16 relative, below a unit in the last place of grid
+// coordinates (about 1e-10 m), and saves a cosine per point.
+double cosOfArcSine(double v) { return std::sqrt((1.0 - v) * (1.0 + v)); }
+
 }  // namespace
 
 SwissGrid makeSwissGrid(double a, double b)
@@ -50,8 +56,9 @@ void swissGridForward(const SwissGrid& k, double phi, double dl, double& easting
     const double cosLs = std::cos(ls);
 
     // Turn the sphere so that the fundamental point lies on the equator.
-    const double bq = std::asin(k.cosB0 * sinBs - k.sinB0 * cosBs * cosLs);
-    const double lq = std::asin(cosBs * sinLs / std::cos(bq));
+    const double sinBq = k.cosB0 * sinBs - k.sinB0 * cosBs * cosLs;
+    const double bq = std::asin(sinBq);
+    const double lq = std::asin(cosBs * sinLs / cosOfArcSine(sinBq));
 
     easting = k.radius * lq;
     northing = k.radius * std::log(std::tan(kQuarter + bq / 2.0));
@@ -98,8 +105,9 @@ void swissGridInverse(const SwissGrid& k, double easting, double northing, doubl
     const double cosBq = std::cos(bq);
 
     // Turn the sphere back from the fundamental point to the pole.
-    const double bs = std::asin(k.cosB0 * sinBq + k.sinB0 * cosBq * std::cos(lq));
-    const double ls = std::asin(cosBq * std::sin(lq) / std::cos(bs));
+    const double sinBs = k.cosB0 * sinBq + k.sinB0 * cosBq * std::cos(lq);
+    const double bs = std::asin(sinBs);
+    const double ls = std::asin(cosBq * std::sin(lq) / cosOfArcSine(sinBs));
 
     dl = ls / k.alpha;
     phi = swissGridLatitudeFromSphere(k, bs);

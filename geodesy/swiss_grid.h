@@ -12,7 +12,9 @@
 // also ends when a step is not finite (non-finite input, or an ellipsoid
 // with b > a, gives NaN) and after 50 steps at most, whatever the input:
 // it never hangs. Points far outside the grid give what the formulas give,
-// NaN where an arc sine leaves its domain.
+// NaN where an arc sine leaves its domain. The cosine of each arc sine of
+// the sphere's turning is taken as sqrt((1 - v)(1 + v)) of its argument v,
+// which agrees with the cosine of the rounded angle to about 1e-16 relative.
 
 namespace geodesy {
 

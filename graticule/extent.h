@@ -14,18 +14,17 @@ struct GraticuleExtent {
     double north = 90.0;
     double west = -180.0;
     double east = 180.0;
-    double spacing = 10.0;       // between grid lines, degrees, for parallels and meridians
-    double parallelStep = 1.0;   // between the points of a parallel, degrees of longitude
-    double meridianStep = 1.0;   // between the points of a meridian, degrees of latitude
+    double spacing = 10.0;      // between grid lines, degrees, for parallels and meridians
+    double parallelStep = 1.0;  // between the points of a parallel, degrees of longitude
+    double meridianStep = 1.0;  // between the points of a meridian, degrees of latitude
 };
 
 // In member order, which is the order the checks run in.
 enum class ExtentField { South, North, West, East, Spacing, ParallelStep, MeridianStep };
 
 inline constexpr std::array<ExtentField, 7> kExtentFields = {
-    ExtentField::South,   ExtentField::North,        ExtentField::West,
-    ExtentField::East,    ExtentField::Spacing,      ExtentField::ParallelStep,
-    ExtentField::MeridianStep,
+    ExtentField::South,   ExtentField::North,        ExtentField::West,         ExtentField::East,
+    ExtentField::Spacing, ExtentField::ParallelStep, ExtentField::MeridianStep,
 };
 
 // The message of the field's check, or an empty string when it passes:

@@ -20,8 +20,8 @@ constexpr int kMeridianBase = 50;
 
 class Run {
 public:
-    Run(const GenerationRequest& request, const PointProjector& projector,
-        GraticuleWriter& writer, platform::Feedback& feedback, OutputFile& file, BoundingBox& box)
+    Run(const GenerationRequest& request, const PointProjector& projector, GraticuleWriter& writer,
+        platform::Feedback& feedback, OutputFile& file, BoundingBox& box)
         : e_(request.extent),
           context_{projector, box, feedback},
           writer_(writer),
@@ -89,7 +89,9 @@ private:
     OutputFile& file_;
 };
 
-std::string quoted(const std::string& path) { return "\"" + path + "\""; }
+std::string quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
 
 }  // namespace
 

@@ -91,9 +91,11 @@ CGraticuleDlg::CGraticuleDlg(QWidget* parent)
     onFocusLost(ui_->editTargetFile, [this] { return updateData(true); });
     setCancelButton(ui_->buttonCancel);
 
-    connect(ui_->buttonProjection, &QPushButton::clicked, this, &CGraticuleDlg::onProjectionClicked);
+    connect(ui_->buttonProjection, &QPushButton::clicked, this,
+            &CGraticuleDlg::onProjectionClicked);
     connect(ui_->buttonSettings, &QPushButton::clicked, this, &CGraticuleDlg::onSettingsClicked);
-    connect(ui_->buttonTargetFile, &QPushButton::clicked, this, &CGraticuleDlg::onTargetFileClicked);
+    connect(ui_->buttonTargetFile, &QPushButton::clicked, this,
+            &CGraticuleDlg::onTargetFileClicked);
     connect(ui_->comboFileFormat, &QComboBox::activated, this,
             &CGraticuleDlg::onFileFormatActivated);
     connect(ui_->buttonSave, &QPushButton::clicked, this, &CGraticuleDlg::onSaveClicked);
@@ -121,11 +123,17 @@ void CGraticuleDlg::initDialog() {
     updateSettingsButton();
 }
 
-int CGraticuleDlg::runProjectionDialog() { return m_dlgProjection.exec(); }
+int CGraticuleDlg::runProjectionDialog() {
+    return m_dlgProjection.exec();
+}
 
-int CGraticuleDlg::runMetafileSettingsDialog() { return m_dlgMetafileSettings.exec(); }
+int CGraticuleDlg::runMetafileSettingsDialog() {
+    return m_dlgMetafileSettings.exec();
+}
 
-std::time_t CGraticuleDlg::currentTime() const { return std::time(nullptr); }
+std::time_t CGraticuleDlg::currentTime() const {
+    return std::time(nullptr);
+}
 
 graticule::GraticuleExtent CGraticuleDlg::extent() const {
     return {m_dSouth, m_dNorth, m_dWest, m_dEast, m_dSpacing, m_dParallelStep, m_dMeridianStep};
@@ -133,13 +141,20 @@ graticule::GraticuleExtent CGraticuleDlg::extent() const {
 
 QLineEdit* CGraticuleDlg::extentEdit(ExtentField field) const {
     switch (field) {
-        case ExtentField::South: return ui_->editSouth;
-        case ExtentField::North: return ui_->editNorth;
-        case ExtentField::West: return ui_->editWest;
-        case ExtentField::East: return ui_->editEast;
-        case ExtentField::Spacing: return ui_->editSpacing;
-        case ExtentField::ParallelStep: return ui_->editParallelStep;
-        case ExtentField::MeridianStep: return ui_->editMeridianStep;
+        case ExtentField::South:
+            return ui_->editSouth;
+        case ExtentField::North:
+            return ui_->editNorth;
+        case ExtentField::West:
+            return ui_->editWest;
+        case ExtentField::East:
+            return ui_->editEast;
+        case ExtentField::Spacing:
+            return ui_->editSpacing;
+        case ExtentField::ParallelStep:
+            return ui_->editParallelStep;
+        case ExtentField::MeridianStep:
+            return ui_->editMeridianStep;
     }
     return nullptr;
 }
@@ -164,9 +179,9 @@ void CGraticuleDlg::onProjectionClicked() {
     updateData(true);
     if (runProjectionDialog() != QDialog::Accepted) return;
     projectionConfirmed_ = true;
-    m_strProjection = definition::projectionSummary(
-        m_dlgProjection.m_strProjectionName, m_dlgProjection.m_nStrip,
-        m_dlgProjection.m_dCentralMeridian);
+    m_strProjection =
+        definition::projectionSummary(m_dlgProjection.m_strProjectionName, m_dlgProjection.m_nStrip,
+                                      m_dlgProjection.m_dCentralMeridian);
     updateData(false);
 }
 
@@ -223,8 +238,8 @@ std::unique_ptr<graticule::GraticuleWriter> CGraticuleDlg::makeWriter() const {
         return std::make_unique<graticule::MetafileWriter>(m_dlgMetafileSettings.objectKeys());
     }
     if (m_strFileFormat == kIllustratorFormat) {
-        const double millimetresPerUnit = geodesy::unitMillimetres(
-            m_dlgProjection.m_strUnits, m_dlgProjection.m_dResolution);
+        const double millimetresPerUnit =
+            geodesy::unitMillimetres(m_dlgProjection.m_strUnits, m_dlgProjection.m_dResolution);
         return std::make_unique<graticule::IllustratorWriter>(
             m_strTargetFile, millimetresPerUnit, graticule::localTimeOf(currentTime()));
     }
@@ -264,10 +279,9 @@ void CGraticuleDlg::runGeneration(graticule::GraticuleWriter& writer) {
                 frame.showFinalMessage(fileError, qt(graticule::kFileErrorCaption),
                                        platform::Icon::Error);
             } else {
-                frame.showFinalMessage(
-                    qt(graticule::summaryText(m_strTargetFile, result.box,
-                                              m_dlgProjection.m_strUnits)),
-                    qt(graticule::kSummaryCaption), platform::Icon::None);
+                frame.showFinalMessage(qt(graticule::summaryText(m_strTargetFile, result.box,
+                                                                 m_dlgProjection.m_strUnits)),
+                                       qt(graticule::kSummaryCaption), platform::Icon::None);
             }
             break;
         case graticule::GenerationStatus::OpenFailed:

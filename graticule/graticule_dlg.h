@@ -27,16 +27,16 @@ public:
     ~CGraticuleDlg() override;
 
     // Exchanged with the controls, in this order (control ids in brackets).
-    double m_dSouth = -90.0;          // 1003 "s&üdliche Breite"
-    double m_dNorth = 90.0;           // 1004 "&nördliche Breite"
-    double m_dWest = -180.0;          // 1005 "wes&tliche Länge"
-    double m_dEast = 180.0;           // 1006 "&östliche Länge"
-    double m_dSpacing = 10.0;         // 1007 "Netzabst&and"
-    double m_dParallelStep = 1.0;     // 1008 "Punktdichte der &Breitengrade"
-    double m_dMeridianStep = 1.0;     // 1009 "Punktdichte der &Längengrade"
-    std::string m_strProjection;      // 1013 (read-only) the summary of the projection
-    std::string m_strFileFormat;      // 1089 "&Dateiformat"
-    std::string m_strTargetFile;      // 1016 "&Zieldatei"
+    double m_dSouth = -90.0;       // 1003 "s&üdliche Breite"
+    double m_dNorth = 90.0;        // 1004 "&nördliche Breite"
+    double m_dWest = -180.0;       // 1005 "wes&tliche Länge"
+    double m_dEast = 180.0;        // 1006 "&östliche Länge"
+    double m_dSpacing = 10.0;      // 1007 "Netzabst&and"
+    double m_dParallelStep = 1.0;  // 1008 "Punktdichte der &Breitengrade"
+    double m_dMeridianStep = 1.0;  // 1009 "Punktdichte der &Längengrade"
+    std::string m_strProjection;   // 1013 (read-only) the summary of the projection
+    std::string m_strFileFormat;   // 1089 "&Dateiformat"
+    std::string m_strTargetFile;   // 1016 "&Zieldatei"
 
     CMetafileSettingsDlg m_dlgMetafileSettings;  // button 1010
     CProjectionDlg m_dlgProjection;              // button 1014

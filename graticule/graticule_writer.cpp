@@ -8,7 +8,7 @@ namespace graticule {
 
 template <bool kParallel>
 void GraticuleWriter::walkLine(RunContext& run, double first, double last, double step,
-                                double constant, OutputFile& file) {
+                               double constant, OutputFile& file) {
     beginLine(constant);
     int64_t written = 0;
     bool afterGap = false;

@@ -97,7 +97,7 @@ protected:
 private:
     template <bool kParallel>
     void walkLine(RunContext& run, double first, double last, double step, double constant,
-                   OutputFile& file);
+                  OutputFile& file);
 };
 
 }  // namespace graticule

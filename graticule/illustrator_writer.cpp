@@ -151,7 +151,9 @@ std::tm localTimeOf(std::time_t t) {
     return result;
 }
 
-const std::array<IllustratorStyle, kLineClassCount>& illustratorStyles() { return kStyles; }
+const std::array<IllustratorStyle, kLineClassCount>& illustratorStyles() {
+    return kStyles;
+}
 
 IllustratorWriter::IllustratorWriter(std::string title, double millimetresPerUnit,
                                      const std::tm& created)
@@ -183,7 +185,9 @@ void IllustratorWriter::epilogue(OutputFile& file) {
     for (std::string_view line : kTrailer) writeLine(file, line);
 }
 
-void IllustratorWriter::beginLine(double v) { lineClass_ = classifyLine(v); }
+void IllustratorWriter::beginLine(double v) {
+    lineClass_ = classifyLine(v);
+}
 
 void IllustratorWriter::writePoint(OutputFile& file, double, double, double x, double y,
                                    PointRole role) {

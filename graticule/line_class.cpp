@@ -54,8 +54,12 @@ LineClass classifyLine(double v) {
     return LineClass::Other;
 }
 
-const std::array<LineClassInfo, kLineClassCount>& lineClassTable() { return kLineClasses; }
+const std::array<LineClassInfo, kLineClassCount>& lineClassTable() {
+    return kLineClasses;
+}
 
-const LineClassInfo& lineClassInfo(LineClass c) { return kLineClasses[static_cast<int>(c)]; }
+const LineClassInfo& lineClassInfo(LineClass c) {
+    return kLineClasses[static_cast<int>(c)];
+}
 
 }  // namespace graticule

@@ -15,8 +15,8 @@ inline constexpr int kLineClassCount = 7;
 
 // The two tropics (23°26'45") and the two polar circles (66°33'), in the order
 // in which they are drawn after a grid parallel.
-inline constexpr std::array<double, 4> kSpecialParallels = {-23.4458333333, 23.4458333333,
-                                                            -66.55, 66.55};
+inline constexpr std::array<double, 4> kSpecialParallels = {-23.4458333333, 23.4458333333, -66.55,
+                                                            66.55};
 
 // How close a coordinate must lie to a multiple (or to a tropic or polar
 // circle) to count as lying on it, in degrees.

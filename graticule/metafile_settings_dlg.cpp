@@ -13,9 +13,9 @@ CMetafileSettingsDlg::CMetafileSettingsDlg(QWidget* parent)
     ui_->setupUi(this);
 
     const std::pair<QLineEdit*, const int32_t*> fields[] = {
-        {ui_->editKey10, &m_nKey10},   {ui_->editKey5, &m_nKey5},
-        {ui_->editKey2, &m_nKey2},     {ui_->editKey1, &m_nKey1},
-        {ui_->editKey30, &m_nKey30},   {ui_->editKeyCircles, &m_nKeyCircles},
+        {ui_->editKey10, &m_nKey10},       {ui_->editKey5, &m_nKey5},
+        {ui_->editKey2, &m_nKey2},         {ui_->editKey1, &m_nKey1},
+        {ui_->editKey30, &m_nKey30},       {ui_->editKeyCircles, &m_nKeyCircles},
         {ui_->editKeyOther, &m_nKeyOther},
     };
     for (const auto& [edit, key] : fields) {
@@ -52,7 +52,9 @@ void CMetafileSettingsDlg::doDataExchange(platform::DataExchange& dx) {
     dx.integer(ui_->editKeyOther, m_nKeyOther);
 }
 
-void CMetafileSettingsDlg::initDialog() { backup_ = objectKeys(); }
+void CMetafileSettingsDlg::initDialog() {
+    backup_ = objectKeys();
+}
 
 bool CMetafileSettingsDlg::onKeyFocusLost(const int32_t& key) {
     if (!updateData(true)) return false;

@@ -61,9 +61,13 @@ std::string checkObjectKey(int32_t key) {
     return "Wert für Objekt-Nummer zwischen 1 und 9999";
 }
 
-void MetafileWriter::prologue(OutputFile& file) { file.write(kPrologue); }
+void MetafileWriter::prologue(OutputFile& file) {
+    file.write(kPrologue);
+}
 
-void MetafileWriter::epilogue(OutputFile& file) { file.write(kEndRecord); }
+void MetafileWriter::epilogue(OutputFile& file) {
+    file.write(kEndRecord);
+}
 
 void MetafileWriter::beginLine(double v) {
     lineKey_ = keys_.objectKeyFor(v);

@@ -8,7 +8,9 @@
 #include "platform/run_frame.h"
 
 // Resources of a static library are registered by hand (outside any namespace).
-static void initPlatformResources() { Q_INIT_RESOURCE(platform); }
+static void initPlatformResources() {
+    Q_INIT_RESOURCE(platform);
+}
 
 namespace platform {
 namespace {
@@ -59,9 +61,13 @@ int advanceBusyCursor() {
     return lastId;
 }
 
-int lastBusyCursorId() { return lastId; }
+int lastBusyCursorId() {
+    return lastId;
+}
 
-bool busyCursorShown() { return shown; }
+bool busyCursorShown() {
+    return shown;
+}
 
 void restoreBusyCursor() {
     if (!shown) return;

@@ -1,5 +1,6 @@
 #include "platform/data_exchange.h"
 
+#include <locale.h>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
@@ -9,7 +10,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
 
 #include "platform/dialog.h"
 #include "platform/messages.h"
@@ -29,7 +29,9 @@ std::string_view trimmed(const std::string& text) {
     return view;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Number of digits at the front of view, which it removes.
 size_t takeDigits(std::string_view& view) {
@@ -63,7 +65,9 @@ locale_t classicLocale() {
     return locale;
 }
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // Sets the text only when it differs, so that an unchanged field keeps its
 // cursor and selection and emits no change signal.
@@ -103,8 +107,8 @@ bool DataExchange::parseInteger(const std::string& text, int32_t& value) {
 
 std::string DataExchange::formatNumber(double value) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, 15);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return std::string(buffer, result.ptr);
 }
 

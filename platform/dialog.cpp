@@ -107,7 +107,9 @@ void Dialog::onFocusLost(QWidget* edit, std::function<bool()> handler) {
     watchButtonShortcuts();
 }
 
-void Dialog::setCancelButton(QAbstractButton* button) { cancelButton_ = button; }
+void Dialog::setCancelButton(QAbstractButton* button) {
+    cancelButton_ = button;
+}
 
 const Dialog::Watched* Dialog::watchedFor(QWidget* widget) const {
     if (widget == nullptr) return nullptr;

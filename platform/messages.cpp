@@ -9,10 +9,14 @@ namespace {
 
 QMessageBox::Icon toQtIcon(Icon icon) {
     switch (icon) {
-        case Icon::Exclamation: return QMessageBox::Warning;
-        case Icon::Error: return QMessageBox::Critical;
-        case Icon::Question: return QMessageBox::Question;
-        case Icon::None: break;
+        case Icon::Exclamation:
+            return QMessageBox::Warning;
+        case Icon::Error:
+            return QMessageBox::Critical;
+        case Icon::Question:
+            return QMessageBox::Question;
+        case Icon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -96,9 +100,13 @@ MessageService* installed = nullptr;
 
 }  // namespace
 
-MessageService& messageService() { return installed != nullptr ? *installed : qtService(); }
+MessageService& messageService() {
+    return installed != nullptr ? *installed : qtService();
+}
 
-void setMessageService(MessageService* service) { installed = service; }
+void setMessageService(MessageService* service) {
+    installed = service;
+}
 
 Answer showMessage(QWidget* parent, const QString& text, const QString& caption, Icon icon,
                    Buttons buttons) {

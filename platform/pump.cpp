@@ -38,6 +38,7 @@ void pumpMessages() {
     callsLeft = stride;
     if (now - lastPump < kPumpInterval) return;
     lastPump = now;
+    if (QCoreApplication::instance() == nullptr) return;
     // Input included: a click is handled now, against the locked dialog, and
     // not replayed after the run.
     QCoreApplication::processEvents(QEventLoop::AllEvents);

@@ -26,8 +26,7 @@ Answer RecordingMessageService::showMessage(QWidget*, const QString& text, const
 }
 
 QString RecordingMessageService::chooseOpenFile(QWidget*, const QString& defaultSuffix,
-                                                const QString& filter,
-                                                const QString& currentPath) {
+                                                const QString& filter, const QString& currentPath) {
     fileDialogs.push_back({false, defaultSuffix, filter, currentPath});
     if (files.empty()) return {};
     const QString file = files.front();
@@ -36,8 +35,7 @@ QString RecordingMessageService::chooseOpenFile(QWidget*, const QString& default
 }
 
 QString RecordingMessageService::chooseSaveFile(QWidget*, const QString& defaultSuffix,
-                                                const QString& filter,
-                                                const QString& currentPath) {
+                                                const QString& filter, const QString& currentPath) {
     fileDialogs.push_back({true, defaultSuffix, filter, currentPath});
     if (files.empty()) return {};
     const QString file = files.front();

@@ -54,7 +54,9 @@ void RunFrame::setProgress(int position) {
     progressBar_->setValue(position);
 }
 
-void RunFrame::pump() { pumpMessages(); }
+void RunFrame::pump() {
+    pumpMessages();
+}
 
 void RunFrame::stopped() {
     stopTimer();

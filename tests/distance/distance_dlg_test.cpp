@@ -220,10 +220,21 @@ TEST_F(DistanceDlgTest, RefusedRadiusDoesNotReachTheResultsThroughAShortcutKey) 
     const double bearing2 = dialog.m_dBearing2;
     enter(kEarthRadius, "-5");
     ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(dialog.m_dEarthRadius, -5.0);
 
-    // Alt+W moves the focus to the check box (the radius is checked again and
-    // refused again) and then clicks it.
-    QTest::keyClick(&dialog, Qt::Key_W, Qt::AltModifier);
+    // Alt+W from the refused field: its check runs again first.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+    QTest::qWait(200);  // a shortcut clicks after a short animation
+    EXPECT_EQ(dialog.m_dDistance, distance);
+    EXPECT_EQ(dialog.m_dBearing2, bearing2);
+
+    // Closed with Escape and opened again, the value is still in the member
+    // while the focus is in a valid field: now the shortcut clicks.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    open();
+    EXPECT_EQ(text(kEarthRadius), "-5");
+    edit(kPlace1Lat)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(edit(kPlace1Lat), Qt::Key_W, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.m_bFullCircle; }));
     EXPECT_EQ(dialog.m_dEarthRadius, -5.0);
     EXPECT_EQ(dialog.m_dDistance, distance);

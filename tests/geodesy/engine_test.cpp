@@ -67,6 +67,17 @@ TEST(Engine, TypeNamesCompareByteForByte)
     EXPECT_TRUE(isProjection("Gauß-Krüger (Österreich Meldenetz)", kGaussKruegerAustria));
     EXPECT_FALSE(isProjection("Gauss-Krueger (Deutschland)", kGaussKruegerGermany));
 
+    // Names of a type's length and first byte that differ further on are no
+    // type: only the offsets come back.
+    for (const char* name : {"Zylinderabbildung (winkeltreU)", "Azimutalabbildung (flächentreu]",
+                             "Krassovskx", "UTN", "", "Gauß-Krüger (Deutschland) und mehr"}) {
+        ProjectionParams p = naturalRecord(name);
+        p.offsetX = 1.5;
+        double x, y;
+        projectForward(p, 10.0, 10.0, x, y);
+        EXPECT_EQ(x, 1.5) << name;
+    }
+
     // A name that is not one of the sixteen: x = y = 0 before the
     // calibration, so only the offsets remain; the inverse gives the main point
     // (within the clamp of safeAcos, 4.5e-6 rad).

@@ -104,6 +104,44 @@ TEST(SwissGrid, InverseOverTheGridArea)
     }
 }
 
+// The turning of the sphere as first written, with the cosine of each arc
+// sine taken from the rounded angle; the engine takes it as a square root.
+void turnAsWritten(const SwissGrid& k, double phi, double dl, double& e, double& n)
+{
+    const double q = 0.7853981633974483;
+    const double es = k.eccentricity * std::sin(phi);
+    const double s = k.alpha * (std::log(std::tan(q + phi / 2.0)) -
+                                k.eccentricity / 2.0 * std::log((1.0 + es) / (1.0 - es))) +
+                     k.k;
+    const double bs = 2.0 * (std::atan(std::exp(s)) - q);
+    const double ls = k.alpha * dl;
+    const double bq = std::asin(std::cos(k.b0) * std::sin(bs) -
+                                std::sin(k.b0) * std::cos(bs) * std::cos(ls));
+    const double lq = std::asin(std::cos(bs) * std::sin(ls) / std::cos(bq));
+    e = k.radius * lq;
+    n = k.radius * std::log(std::tan(q + bq / 2.0));
+}
+
+TEST(SwissGrid, SquareRootCosineAgreesWithinAUnitInTheLastPlace)
+{
+    const SwissGrid k = makeSwissGrid(kBesselA, kBesselB);
+    for (double lat = 45.6; lat < 48.0; lat += 0.05) {
+        for (double lon = 5.7; lon < 10.6; lon += 0.07) {
+            const double phi = rad(lat), dl = rad(lon - kSwissFundamentalLon);
+            double e, n, ew, nw;
+            swissGridForward(k, phi, dl, e, n);
+            turnAsWritten(k, phi, dl, ew, nw);
+            // Grid coordinates with the usual 600 km and 200 km added.
+            const double ulpX = std::nextafter(600000.0 + ew, 1e9) - (600000.0 + ew);
+            const double ulpY = std::nextafter(200000.0 + nw, 1e9) - (200000.0 + nw);
+            EXPECT_LE(std::fabs((600000.0 + e) - (600000.0 + ew)), ulpX) << lat << " " << lon;
+            EXPECT_LE(std::fabs((200000.0 + n) - (200000.0 + nw)), ulpY) << lat << " " << lon;
+            EXPECT_NEAR(e, ew, 1e-10);
+            EXPECT_NEAR(n, nw, 1e-10);
+        }
+    }
+}
+
 TEST(SwissGrid, LatitudeFromSphereEndsOnEveryInput)
 {
     const SwissGrid k = makeSwissGrid(kBesselA, kBesselB);

@@ -20,7 +20,9 @@
 #include "platform/controls.h"
 #include "platform/recording_messages.h"
 
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace dialog_test {
 
@@ -78,7 +80,9 @@ inline QString text(QWidget* dialog, int id) {
     return {};
 }
 
-inline bool focused(QWidget* dialog, int id) { return control(dialog, id)->hasFocus(); }
+inline bool focused(QWidget* dialog, int id) {
+    return control(dialog, id)->hasFocus();
+}
 
 // A projection record through the engine: the Bonne projection on the
 // sphere, 1 : 1,000,000, in the given unit.

@@ -89,8 +89,8 @@ TEST(Generate, DefaultGraticule) {
     ASSERT_EQ(run.blocks.size(), 19u + 4u + 37u);
     const Lines lines = linesOf(run.blocks, 23);
     EXPECT_EQ(lines.parallels,
-              degrees({-90, -80, -70, -kPolar, -60, -50, -40, -30, -kTropic, -20, -10, 0, 10, 20,
-                       kTropic, 30, 40, 50, 60, kPolar, 70, 80, 90}));
+              degrees({-90, -80, -70,     -kPolar, -60, -50, -40, -30,    -kTropic, -20, -10, 0,
+                       10,  20,  kTropic, 30,      40,  50,  60,  kPolar, 70,       80,  90}));
     EXPECT_EQ(lines.meridians, steppedDegrees(-180, 180, 10));
     for (size_t i = 0; i < run.blocks.size(); ++i) {
         EXPECT_EQ(run.blocks[i].rows.size(), i < 23 ? 361u : 181u) << "block " << i;
@@ -217,13 +217,17 @@ TEST(Generate, RefusesStepsThatWouldNeverEndWithoutTouchingTheFile) {
         {{-90, 90, -180, 180, 1e-15, 1, 1}, ExtentField::Spacing, "Wert über 0"},
         {{-90, 90, 100, 101, 10, 1e-15, 1}, ExtentField::ParallelStep, "Wert über 0"},
         {{-90, 90, -180, 180, 10, 1, 0}, ExtentField::MeridianStep, "Wert über 0"},
-        {{95, 90, -180, 180, 10, 1, 1}, ExtentField::South,
+        {{95, 90, -180, 180, 10, 1, 1},
+         ExtentField::South,
          "Wert für Geographische Breite zwischen -90.0° und 90.0°"},
-        {{-90, nan, -180, 180, 10, 1, 1}, ExtentField::North,
+        {{-90, nan, -180, 180, 10, 1, 1},
+         ExtentField::North,
          "Wert für Geographische Breite zwischen -90.0° und 90.0°"},
-        {{-90, 90, -INFINITY, 180, 10, 1, 1}, ExtentField::West,
+        {{-90, 90, -INFINITY, 180, 10, 1, 1},
+         ExtentField::West,
          "Wert für Geographische Länge zwischen -180.0° und 180.0°"},
-        {{-90, 90, -180, 181, 0, 1, 1}, ExtentField::East,
+        {{-90, 90, -180, 181, 0, 1, 1},
+         ExtentField::East,
          "Wert für Geographische Länge zwischen -180.0° und 180.0°"},
     };
     for (const Case& c : cases) {
@@ -232,7 +236,8 @@ TEST(Generate, RefusesStepsThatWouldNeverEndWithoutTouchingTheFile) {
         platform::RecordingFeedback feedback;
         const std::string path = dir.file("unberuehrt.txt");
         graticule_test::writeFile(path, "bleibt");
-        const GenerationResult result = generateGraticule(kIdentity, {c.extent, path}, writer, feedback);
+        const GenerationResult result =
+            generateGraticule(kIdentity, {c.extent, path}, writer, feedback);
         EXPECT_EQ(result.status, GenerationStatus::InvalidInput);
         EXPECT_EQ(result.problem.field, c.field);
         EXPECT_EQ(result.problem.message, c.message);
@@ -261,7 +266,8 @@ TEST(Generate, WriteErrorsAreDetectedInEveryFormat) {
     TextWriter text;
     MetafileWriter metafile{ObjectKeys{}};
     IllustratorWriter illustrator("/dev/full", 1.0, date);
-    for (GraticuleWriter* writer : std::initializer_list<GraticuleWriter*>{&text, &metafile, &illustrator}) {
+    for (GraticuleWriter* writer :
+         std::initializer_list<GraticuleWriter*>{&text, &metafile, &illustrator}) {
         platform::RecordingFeedback feedback;
         const GenerationResult result =
             generateGraticule(kIdentity, {GraticuleExtent{}, "/dev/full"}, *writer, feedback);
@@ -273,9 +279,10 @@ TEST(Generate, WriteErrorsAreDetectedInEveryFormat) {
     }
     // Even the smallest file fails when it is closed.
     platform::RecordingFeedback feedback;
-    EXPECT_EQ(generateGraticule(kIdentity, {{1, 2, 1, 2, 10, 1, 1}, "/dev/full"}, metafile, feedback)
-                  .status,
-              GenerationStatus::WriteFailed);
+    EXPECT_EQ(
+        generateGraticule(kIdentity, {{1, 2, 1, 2, 10, 1, 1}, "/dev/full"}, metafile, feedback)
+            .status,
+        GenerationStatus::WriteFailed);
 }
 
 TEST(Generate, SummaryText) {

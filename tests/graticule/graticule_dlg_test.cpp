@@ -29,7 +29,8 @@ constexpr int kSouth = 1003, kNorth = 1004, kWest = 1005, kEast = 1006, kSpacing
               kProjectionButton = 1014, kFormat = 1089, kSettings = 1010, kTarget = 1016,
               kTargetButton = 1015, kSave = 1012, kOk = 1, kCancel = 2, kProgress = 1105;
 
-const QString kLatitudeMessage = QString::fromUtf8("Wert für Geographische Breite zwischen -90.0° und 90.0°");
+const QString kLatitudeMessage =
+    QString::fromUtf8("Wert für Geographische Breite zwischen -90.0° und 90.0°");
 const QString kLongitudeMessage =
     QString::fromUtf8("Wert für Geographische Länge zwischen -180.0° und 180.0°");
 const QString kPositiveMessage = QString::fromUtf8("Wert über 0");
@@ -72,14 +73,25 @@ protected:
 TEST_F(GraticuleDialog, DefaultsAtFirstOpening) {
     EXPECT_EQ(dialog.windowTitle(), "Kartennetz / Koordinaten erzeugen");
     const std::pair<int, const char*> fields[] = {
-        {kSouth, "-90"}, {kNorth, "90"},      {kWest, "-180"},
-        {kEast, "180"},  {kSpacing, "10"},    {kParallelStep, "1"},
-        {kMeridianStep, "1"}, {kProjection, "(undefinierte Projektion)"},
-        {kFormat, "Adobe Illustrator / FreeHand"}, {kTarget, "(undefinierte Datei)"},
-        {kSettings, "&Einstellungen ..."}, {kSave, "&Speichern"},
-        {kProjectionButton, "..."}, {kTargetButton, "..."}, {kOk, "OK"}, {kCancel, "Abbrechen"},
+        {kSouth, "-90"},
+        {kNorth, "90"},
+        {kWest, "-180"},
+        {kEast, "180"},
+        {kSpacing, "10"},
+        {kParallelStep, "1"},
+        {kMeridianStep, "1"},
+        {kProjection, "(undefinierte Projektion)"},
+        {kFormat, "Adobe Illustrator / FreeHand"},
+        {kTarget, "(undefinierte Datei)"},
+        {kSettings, "&Einstellungen ..."},
+        {kSave, "&Speichern"},
+        {kProjectionButton, "..."},
+        {kTargetButton, "..."},
+        {kOk, "OK"},
+        {kCancel, "Abbrechen"},
     };
-    for (const auto& [id, expected] : fields) EXPECT_EQ(text(&dialog, id), QString::fromUtf8(expected)) << id;
+    for (const auto& [id, expected] : fields)
+        EXPECT_EQ(text(&dialog, id), QString::fromUtf8(expected)) << id;
     EXPECT_FALSE(control(&dialog, kSettings)->isEnabled());
     EXPECT_TRUE(control<QLineEdit>(&dialog, kProjection)->isReadOnly());
     auto* combo = control<QComboBox>(&dialog, kFormat);
@@ -91,10 +103,10 @@ TEST_F(GraticuleDialog, DefaultsAtFirstOpening) {
 
     QStringList labels;
     for (QLabel* label : dialog.findChildren<QLabel*>()) labels << label->text();
-    for (const char* label : {"s&üdliche Breite", "&nördliche Breite", "wes&tliche Länge",
-                              "&östliche Länge", "Netzabst&and", "Punktdichte der &Breitengrade",
-                              "Punktdichte der &Längengrade", "&Projektion", "&Dateiformat",
-                              "&Zieldatei", "°"}) {
+    for (const char* label :
+         {"s&üdliche Breite", "&nördliche Breite", "wes&tliche Länge", "&östliche Länge",
+          "Netzabst&and", "Punktdichte der &Breitengrade", "Punktdichte der &Längengrade",
+          "&Projektion", "&Dateiformat", "&Zieldatei", "°"}) {
         EXPECT_TRUE(labels.contains(QString::fromUtf8(label))) << label;
     }
 }
@@ -205,7 +217,8 @@ TEST_F(GraticuleDialog, FileDialogUsesTheFormatsExtensionAndFilter) {
 TEST_F(GraticuleDialog, SaveChecksInOrder) {
     click(&dialog, kSave);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, QString::fromUtf8("Sie haben keine Projektion ausgewählt !"));
+    EXPECT_EQ(messages.messages[0].text,
+              QString::fromUtf8("Sie haben keine Projektion ausgewählt !"));
     EXPECT_EQ(messages.messages[0].caption, "Falsche Eingabe");
     EXPECT_EQ(messages.messages[0].icon, Icon::Error);
     EXPECT_TRUE(focused(&dialog, kProjectionButton));
@@ -213,7 +226,8 @@ TEST_F(GraticuleDialog, SaveChecksInOrder) {
     chooseProjection();
     click(&dialog, kSave);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, QString::fromUtf8("Sie haben keine Zieldatei ausgewählt !"));
+    EXPECT_EQ(messages.messages[0].text,
+              QString::fromUtf8("Sie haben keine Zieldatei ausgewählt !"));
     EXPECT_EQ(messages.messages[0].icon, Icon::Error);
     EXPECT_TRUE(focused(&dialog, kTargetButton));
 
@@ -221,7 +235,8 @@ TEST_F(GraticuleDialog, SaveChecksInOrder) {
     messages.clear();
     click(&dialog, kSave);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, QString::fromUtf8("Sie haben keine Zieldatei ausgewählt !"));
+    EXPECT_EQ(messages.messages[0].text,
+              QString::fromUtf8("Sie haben keine Zieldatei ausgewählt !"));
 
     struct Case {
         double south, north, west, east, spacing;
@@ -230,10 +245,14 @@ TEST_F(GraticuleDialog, SaveChecksInOrder) {
     };
     const Case cases[] = {
         {95, 90, -180, 180, 10, kLatitudeMessage, kSouth},
-        {10, 0, -180, 180, 10, QString::fromUtf8("Wert für südliche Breite muss kleiner sein als für nördliche Breite"), kSouth},
+        {10, 0, -180, 180, 10,
+         QString::fromUtf8("Wert für südliche Breite muss kleiner sein als für nördliche Breite"),
+         kSouth},
         // The field checks come before the test of south against north.
         {10, 0, 200, -200, 10, kLongitudeMessage, kWest},
-        {0, 0, 10, 0, 10, QString::fromUtf8("Wert für westliche Länge muss kleiner sein als für östliche Länge"), kWest},
+        {0, 0, 10, 0, 10,
+         QString::fromUtf8("Wert für westliche Länge muss kleiner sein als für östliche Länge"),
+         kWest},
         {0, 0, -180, 181, 10, kLongitudeMessage, kEast},
         {0, 0, 0, 0, 1e-15, kPositiveMessage, kSpacing},
         {0, 0, 0, 0, std::nan(""), kPositiveMessage, kSpacing},
@@ -355,7 +374,8 @@ TEST_F(GraticuleDialog, ProjectionTextAloneIsNoConfirmedProjection) {
     control(&dialog, kFormat)->setFocus(Qt::TabFocusReason);
     click(&dialog, kSave);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, QString::fromUtf8("Sie haben keine Projektion ausgewählt !"));
+    EXPECT_EQ(messages.messages[0].text,
+              QString::fromUtf8("Sie haben keine Projektion ausgewählt !"));
 }
 
 // The bounding box of the points, computed here with the engine directly.
@@ -415,8 +435,8 @@ TEST_F(GraticuleDialog, TheDialogIsLockedWhileItRuns) {
     messages.onMessage = [&](const platform::RecordedMessage& m) {
         EXPECT_EQ(m.caption, "Fertig");
         EXPECT_TRUE(dialog.isRunning());
-        for (int id : {kSouth, kSpacing, kFormat, kTarget, kTargetButton, kProjectionButton,
-                       kSave, kOk, kCancel}) {
+        for (int id : {kSouth, kSpacing, kFormat, kTarget, kTargetButton, kProjectionButton, kSave,
+                       kOk, kCancel}) {
             EXPECT_FALSE(control(&dialog, id)->isEnabled()) << id;
         }
         dialog.reject();  // "Abbrechen", Escape and the close box are ignored
@@ -440,9 +460,8 @@ TEST_F(GraticuleDialog, FileErrors) {
         std::string path;
         bool runs;  // the file opened and the run began
     };
-    const Case cases[] = {{dir.path().string(), false},
-                          {dir.file("fehlt/netz.txt"), false},
-                          {"/dev/full", true}};
+    const Case cases[] = {
+        {dir.path().string(), false}, {dir.file("fehlt/netz.txt"), false}, {"/dev/full", true}};
     for (const Case& c : cases) {
         prepare("Textdatei", "egal.txt");
         chooseTarget(c.path);
@@ -480,7 +499,9 @@ TEST_F(GraticuleDialog, UnitQuestionForTheMetafile) {
     EXPECT_TRUE(readFile(path).starts_with("1 0 0\n5 2 0\n"));
 
     // In pixels nobody is asked.
-    dialog.projectionRun = [this] { return dialog.acceptProjection(std::string(geodesy::kBonne), "pixel"); };
+    dialog.projectionRun = [this] {
+        return dialog.acceptProjection(std::string(geodesy::kBonne), "pixel");
+    };
     click(&dialog, kProjectionButton);
     control(&dialog, kFormat)->setFocus(Qt::TabFocusReason);
     messages.clear();
@@ -495,8 +516,9 @@ TEST_F(GraticuleDialog, MetafileUsesTheKeysOfTheSettingsDialog) {
     messages.answers.push_back(Answer::Yes);
     click(&dialog, kSave);
     const std::string file = readFile(path);
-    EXPECT_TRUE(file.starts_with("1 0 0\n5 2 0\nVIZ-METAFILE QUORIN (C)\n(Created by Gitterwerk)\n"
-                                 "21 0 4711\n11 361 0\n"));
+    EXPECT_TRUE(
+        file.starts_with("1 0 0\n5 2 0\nVIZ-METAFILE QUORIN (C)\n(Created by Gitterwerk)\n"
+                         "21 0 4711\n11 361 0\n"));
     EXPECT_NE(file.find("21 0 9005\n"), std::string::npos);
     EXPECT_TRUE(file.ends_with("0 0 0\n"));
 }

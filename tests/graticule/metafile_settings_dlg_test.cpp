@@ -109,7 +109,8 @@ TEST_F(MetafileSettings, OkStaysOpenWhenAKeyIsNoWholeNumber) {
     click(&dialog, 1);
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_FALSE(messages.messages.empty());
-    EXPECT_EQ(messages.messages.back().text, QString::fromUtf8("Bitte geben Sie eine ganze Zahl ein."));
+    EXPECT_EQ(messages.messages.back().text,
+              QString::fromUtf8("Bitte geben Sie eine ganze Zahl ein."));
     EXPECT_EQ(dialog.m_nKey30, 9004);
 }
 

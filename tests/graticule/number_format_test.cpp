@@ -26,13 +26,60 @@ std::string viaFormatter(double v, int decimals, int width) {
 
 std::vector<double> specialValues() {
     std::vector<double> values = {
-        0.0, -0.0, 0.5, -0.5, 1.5, 2.5, -2.5, 3.5, 12.5, -3.2, 0.125, 0.375, -0.625,
-        1e-9, -1e-9, 5e-9, 4.9999999999e-9, 5e-5, 0.00005, 0.00015, 0.00025,
-        0.000000005, 0.000000015, 0.000000025, -0.000000005,
-        23.4458333333, -23.4458333333, 66.55, -66.55, 89.99999999999999, 9.99999999999998,
-        0.1, 0.2, 0.3, 0.1 + 0.2, 1.0 / 3.0, -2.0 / 3.0, 123456789.987654321, 1e15, 1e16,
-        9007199254740993.0, 1e20, -1e20, 1e22, 1e300, -1e300, DBL_MAX, -DBL_MAX, DBL_MIN,
-        DBL_TRUE_MIN, -DBL_TRUE_MIN, 4503599627370495.5, 0.49999999999999994, 999999.99999999995,
+        0.0,
+        -0.0,
+        0.5,
+        -0.5,
+        1.5,
+        2.5,
+        -2.5,
+        3.5,
+        12.5,
+        -3.2,
+        0.125,
+        0.375,
+        -0.625,
+        1e-9,
+        -1e-9,
+        5e-9,
+        4.9999999999e-9,
+        5e-5,
+        0.00005,
+        0.00015,
+        0.00025,
+        0.000000005,
+        0.000000015,
+        0.000000025,
+        -0.000000005,
+        23.4458333333,
+        -23.4458333333,
+        66.55,
+        -66.55,
+        89.99999999999999,
+        9.99999999999998,
+        0.1,
+        0.2,
+        0.3,
+        0.1 + 0.2,
+        1.0 / 3.0,
+        -2.0 / 3.0,
+        123456789.987654321,
+        1e15,
+        1e16,
+        9007199254740993.0,
+        1e20,
+        -1e20,
+        1e22,
+        1e300,
+        -1e300,
+        DBL_MAX,
+        -DBL_MAX,
+        DBL_MIN,
+        DBL_TRUE_MIN,
+        -DBL_TRUE_MIN,
+        4503599627370495.5,
+        0.49999999999999994,
+        999999.99999999995,
     };
     // Exact halves at every decimal place used: ties must go to even.
     for (int k = -20; k <= 20; ++k) values.push_back(k + 0.5);
@@ -60,8 +107,12 @@ TEST(NumberFormat, EqualsPrintfForManyRandomValues) {
     for (int i = 0; i < 60000 && mismatches < 10; ++i) {
         double v;
         switch (i % 3) {
-            case 0: v = degrees(random); break;
-            case 1: v = std::ldexp(degrees(random), exponent(random)); break;
+            case 0:
+                v = degrees(random);
+                break;
+            case 1:
+                v = std::ldexp(degrees(random), exponent(random));
+                break;
             default: {
                 const uint64_t b = bits(random);
                 std::memcpy(&v, &b, sizeof v);

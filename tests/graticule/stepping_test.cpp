@@ -52,9 +52,15 @@ TEST(Stepping, RefusesStepsThatWouldNeverEnd) {
         bool advances;
     };
     const Case cases[] = {
-        {1.0, 180.0, true},       {1e-10, 180.0, true},      {1e-15, 100.0, false},
-        {1e-14, 100.0, true},     {0.0, 180.0, false},       {-1.0, 180.0, false},
-        {std::nan(""), 90.0, false}, {INFINITY, 90.0, false}, {1e-300, 0.0, true},
+        {1.0, 180.0, true},
+        {1e-10, 180.0, true},
+        {1e-15, 100.0, false},
+        {1e-14, 100.0, true},
+        {0.0, 180.0, false},
+        {-1.0, 180.0, false},
+        {std::nan(""), 90.0, false},
+        {INFINITY, 90.0, false},
+        {1e-300, 0.0, true},
         // Half the gap above 128 rounds to even and may leave a value unchanged.
         {1.4210854715202004e-14, 128.0, false},
     };

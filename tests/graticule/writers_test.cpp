@@ -37,13 +37,17 @@ constexpr const char* kTitle = "C:\\Karten\\netz (1).ai";
 // Scene A: S 20, N 25, W 0, E 1, spacing 5, parallel step 0.5, meridian step
 // 2.5: the parallels 20, 23.4458333333 (the tropic after 20) and 25, and the
 // meridian 0, three points each. X = 2.5·lon − 0.5, Y = −0.5·lat.
-GraticuleExtent sceneA() { return {20.0, 25.0, 0.0, 1.0, 5.0, 0.5, 2.5}; }
+GraticuleExtent sceneA() {
+    return {20.0, 25.0, 0.0, 1.0, 5.0, 0.5, 2.5};
+}
 const graticule_test::LinearProjector kSceneAProjector(2.5, -0.5, -0.5, 0.0);
 
 // Scene B: S 0, N 10, W 0, E 1, spacing 10, parallel step 0.5, meridian step
 // 10, with the gaps of GappyProjector: the parallel 0 loses its middle point,
 // the parallel 10 all of its points, the meridian 0 its northern point.
-GraticuleExtent sceneB() { return {0.0, 10.0, 0.0, 1.0, 10.0, 0.5, 10.0}; }
+GraticuleExtent sceneB() {
+    return {0.0, 10.0, 0.0, 1.0, 10.0, 0.5, 10.0};
+}
 const graticule_test::GappyProjector kSceneBProjector;
 
 std::string run(const PointProjector& projector, const GraticuleExtent& extent,
@@ -141,8 +145,15 @@ struct KeyCase {
 TEST(ObjectKeys, DefaultKeysByLineClass) {
     const ObjectKeys keys;
     const KeyCase cases[] = {
-        {-90.0, 9000}, {25.0, 9001}, {-4.0, 9002}, {3.0, 9003}, {47.5, 9004},
-        {-66.55, 9005}, {-23.4458333333, 9005}, {3.3, 9006}, {9.99999999999998, 9000},
+        {-90.0, 9000},
+        {25.0, 9001},
+        {-4.0, 9002},
+        {3.0, 9003},
+        {47.5, 9004},
+        {-66.55, 9005},
+        {-23.4458333333, 9005},
+        {3.3, 9006},
+        {9.99999999999998, 9000},
     };
     for (const KeyCase& c : cases) EXPECT_EQ(keys.objectKeyFor(c.v), c.key) << c.v;
 }
@@ -162,7 +173,7 @@ TEST(Illustrator, ToPointsForEveryUnit) {
     };
     // Each value is 25.4 millimetres on the map: 72 points.
     const Case cases[] = {
-        {"mm", 32.0, 25.4},   {"cm", 32.0, 2.54},      {"m ", 32.0, 0.0254},
+        {"mm", 32.0, 25.4},    {"cm", 32.0, 2.54},     {"m ", 32.0, 0.0254},
         {"km", 32.0, 2.54e-5}, {"pixel", 10.0, 254.0}, {"pixel", 32.0, 812.8},
     };
     for (const Case& c : cases) {

@@ -109,7 +109,7 @@ TEST(BusyCursor, FramesAreDiscsWithTwoOppositeWhiteSectorsTurningClockwise) {
         EXPECT_EQ(cursor.hotSpot(), QPoint(16, 15));
         const QImage image = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(image.size(), QSize(32, 32));
-        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0);  // outside the disc
+        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0);        // outside the disc
         EXPECT_EQ(image.pixelColor(16, 15).lightness(), 0);  // the black centre
         for (double side : {0.0, 180.0}) {
             EXPECT_TRUE(whiteAt(image, axes[i] + side));

@@ -24,17 +24,38 @@ struct NumberCase {
 
 TEST(ParseNumber, AcceptsDecimalTextWithBlanksAroundIt) {
     const NumberCase cases[] = {
-        {"12.5", true, 12.5},        {"  -12.5 ", true, -12.5},   {"\t7\t", true, 7.0},
-        {"1e3", true, 1000.0},       {"-2.5E-2", true, -0.025},   {"+4", true, 4.0},
-        {".5", true, 0.5},           {"5.", true, 5.0},           {"0", true, 0.0},
-        {"1e-999", true, 0.0},       {"1.7976931348623157e308", true, 1.7976931348623157e308},
-        {"nan", false, 0},           {"NaN", false, 0},           {"inf", false, 0},
-        {"-inf", false, 0},          {"infinity", false, 0},      {"1e999", false, 0},
-        {"-1e999", false, 0},        {"52,4", false, 0},          {"", false, 0},
-        {"   ", false, 0},           {"12.5abc", false, 0},       {"0x10", false, 0},
-        {"1e", false, 0},            {"e5", false, 0},            {".", false, 0},
-        {"+-1", false, 0},           {"1 2", false, 0},           {"- 1", false, 0},
-        {"1..2", false, 0},          {"1e+", false, 0},           {"٣", false, 0},
+        {"12.5", true, 12.5},
+        {"  -12.5 ", true, -12.5},
+        {"\t7\t", true, 7.0},
+        {"1e3", true, 1000.0},
+        {"-2.5E-2", true, -0.025},
+        {"+4", true, 4.0},
+        {".5", true, 0.5},
+        {"5.", true, 5.0},
+        {"0", true, 0.0},
+        {"1e-999", true, 0.0},
+        {"1.7976931348623157e308", true, 1.7976931348623157e308},
+        {"nan", false, 0},
+        {"NaN", false, 0},
+        {"inf", false, 0},
+        {"-inf", false, 0},
+        {"infinity", false, 0},
+        {"1e999", false, 0},
+        {"-1e999", false, 0},
+        {"52,4", false, 0},
+        {"", false, 0},
+        {"   ", false, 0},
+        {"12.5abc", false, 0},
+        {"0x10", false, 0},
+        {"1e", false, 0},
+        {"e5", false, 0},
+        {".", false, 0},
+        {"+-1", false, 0},
+        {"1 2", false, 0},
+        {"- 1", false, 0},
+        {"1..2", false, 0},
+        {"1e+", false, 0},
+        {"٣", false, 0},
     };
     for (const NumberCase& c : cases) {
         double value = -777.0;
@@ -190,8 +211,8 @@ TEST_F(ExchangeTest, BadIntegerShowsTheIntegerMessage) {
 
 TEST_F(ExchangeTest, ComboSelectsTheFirstEntryBeginningWithTheMember) {
     const std::pair<const char*, int> cases[] = {
-        {"Gauß-Krüger", 0},   {"Gauß-Krüger (A", 1}, {"UTM", 2}, {"Bonne", 3},
-        {"utm", -1},          {"Bonne!", -1},        {"B", 3},   {"", 0},
+        {"Gauß-Krüger", 0}, {"Gauß-Krüger (A", 1}, {"UTM", 2}, {"Bonne", 3},
+        {"utm", -1},        {"Bonne!", -1},        {"B", 3},   {"", 0},
     };
     for (const auto& [member, index] : cases) {
         dialog.type->setCurrentIndex(2);

@@ -50,7 +50,8 @@ private:
         // cursor ticks went by.
         for (long unit = 0; clock.elapsed() < 400 || !acted; ++unit) {
             frame.setProgress(static_cast<int>(clock.elapsed() / 3));  // beyond 100: clamped
-            if (unit == 1000 && partWay) QTimer::singleShot(0, this, [&] { partWay(), acted = true; });
+            if (unit == 1000 && partWay)
+                QTimer::singleShot(0, this, [&] { partWay(), acted = true; });
             if (unit == 1000 && !partWay) acted = true;
             frame.pump();
             if (clock.elapsed() > 5000) break;
@@ -151,8 +152,8 @@ TEST_F(RunFrameTest, ProgressIsClampedAndUnchangedPositionsAreSkipped) {
     EXPECT_EQ(dialog.progress->value(), 0);
     int changes = 0;
     QObject::connect(dialog.progress, &QProgressBar::valueChanged, [&changes] { ++changes; });
-    const std::pair<int, int> cases[] = {{-5, 0}, {37, 37}, {37, 37}, {100, 100}, {250, 100},
-                                         {99, 99}, {INT_MIN, 0}, {INT_MAX, 100}};
+    const std::pair<int, int> cases[] = {{-5, 0},    {37, 37}, {37, 37},     {100, 100},
+                                         {250, 100}, {99, 99}, {INT_MIN, 0}, {INT_MAX, 100}};
     for (const auto& [position, shown] : cases) {
         frame.setProgress(position);
         EXPECT_EQ(dialog.progress->value(), shown) << position;
@@ -190,6 +191,28 @@ TEST_F(RunFrameTest, EndingTheFrameWithoutStoppedRestoresEverything) {
     QTest::qWait(200);
     EXPECT_EQ(platform::lastBusyCursorId(), frameAfter);  // the timer is gone
     EXPECT_TRUE(dialog.start->isEnabled());
+}
+
+// Pumps until the posted event arrived (at most 2 s); whether it did.
+bool pumpUntil(const bool& flag) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!flag && clock.elapsed() < 2000) platform::pumpMessages();
+    return flag;
+}
+
+TEST(PumpMessages, LetsPendingEventsThroughNowAndThenNotAtEveryCall) {
+    for (int round = 0; round < 3; ++round) {
+        bool first = false;
+        QTimer::singleShot(0, [&first] { first = true; });
+        ASSERT_TRUE(pumpUntil(first));
+        // Just after a pass over the queue the next calls do not look at it.
+        bool second = false;
+        QTimer::singleShot(0, [&second] { second = true; });
+        for (int call = 0; call < 16; ++call) platform::pumpMessages();
+        EXPECT_FALSE(second);
+        EXPECT_TRUE(pumpUntil(second));
+    }
 }
 
 TEST_F(RunFrameTest, InnerFrameLeavesTheDialogLockedForTheOuterOne) {
