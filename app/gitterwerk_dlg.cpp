@@ -81,15 +81,23 @@ QAction* CGitterwerkDlg::commandAction(int commandId) const {
     return nullptr;
 }
 
-void CGitterwerkDlg::onExit() { close(); }
+void CGitterwerkDlg::onExit() {
+    close();
+}
 
 void CGitterwerkDlg::onAbout() {
     CAboutDlg about(this);
     runModal(about);
 }
 
-void CGitterwerkDlg::onGraticule() { runModal(m_dlgGraticule); }
+void CGitterwerkDlg::onGraticule() {
+    runModal(m_dlgGraticule);
+}
 
-void CGitterwerkDlg::onTransform() { runModal(m_dlgTransform); }
+void CGitterwerkDlg::onTransform() {
+    runModal(m_dlgTransform);
+}
 
-void CGitterwerkDlg::onDistance() { runModal(m_dlgDistance); }
+void CGitterwerkDlg::onDistance() {
+    runModal(m_dlgDistance);
+}

@@ -1,26 +1,19 @@
 #include "definition/field_checks.h"
 
-#include <cstdio>
-
 namespace definition {
-namespace {
 
-std::string rangeMessage(const char* what, double low, double high) {
-    char text[128];
-    std::snprintf(text, sizeof text, "Wert für %s zwischen %.1f° und %.1f°", what, low, high);
-    return text;
-}
-
-}  // namespace
+// The bounds in the messages are fixed, so the texts are written out rather
+// than formatted: formatted output would follow the user's locale and show
+// "-90,0" on a German system.
 
 std::string checkLatitude(double value) {
     if (value >= -90.0 && value <= 90.0) return {};
-    return rangeMessage("Geographische Breite", -90.0, 90.0);
+    return "Wert für Geographische Breite zwischen -90.0° und 90.0°";
 }
 
 std::string checkLongitude(double value) {
     if (value >= -180.0 && value <= 180.0) return {};
-    return rangeMessage("Geographische Länge", -180.0, 180.0);
+    return "Wert für Geographische Länge zwischen -180.0° und 180.0°";
 }
 
 std::string checkDelta(double value) {

@@ -13,7 +13,9 @@ namespace {
 constexpr double kQuarterPi = 0.785398163397448279;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-bool atPole(double lat) { return std::fabs(lat) == geodesy::kHalfPi; }
+bool atPole(double lat) {
+    return std::fabs(lat) == geodesy::kHalfPi;
+}
 
 // Exactly the same point of the sphere, so that rounding in the law of cosines
 // (cos²φ + sin²φ is not always 1 in doubles) cannot invent a distance.
@@ -36,8 +38,8 @@ double isometricLatitude(double lat) {
 
 double centralAngle(double latA, double lonA, double latB, double lonB) {
     if (samePlace(latA, lonA, latB, lonB)) return 0.0;
-    const double cosine = std::cos(lonB - lonA) * (std::cos(latB) * std::cos(latA)) +
-                          std::sin(latB) * std::sin(latA);
+    const double cosine =
+        std::cos(lonB - lonA) * (std::cos(latB) * std::cos(latA)) + std::sin(latB) * std::sin(latA);
     // std::clamp keeps NaN, so undefined input stays undefined.
     return std::acos(std::clamp(cosine, -1.0, 1.0));
 }

@@ -18,7 +18,9 @@ constexpr std::string_view kAngleNotes[2][2] = {
      "(Winkel vom magnetischen Nordpol,\nim Uhrzeigersinn)"},
 };
 
-double toFullCircle(double angle) { return angle < 0.0 ? angle + 360.0 : angle; }
+double toFullCircle(double angle) {
+    return angle < 0.0 ? angle + 360.0 : angle;
+}
 
 }  // namespace
 
@@ -32,8 +34,7 @@ bool inputsValid(const DistanceInputs& in) {
            definition::checkLongitude(in.place1Lon).empty() &&
            definition::checkLatitude(in.place2Lat).empty() &&
            definition::checkLongitude(in.place2Lon).empty() &&
-           checkDeclination(in.declination1).empty() &&
-           checkDeclination(in.declination2).empty() &&
+           checkDeclination(in.declination1).empty() && checkDeclination(in.declination2).empty() &&
            definition::checkPositive(in.earthRadius).empty();
 }
 

@@ -25,8 +25,7 @@ CDistanceDlg::CDistanceDlg(QWidget* parent)
     watch(ui_->declination2Edit, m_dDeclination2, distance::checkDeclination);
     watch(ui_->earthRadiusEdit, m_dEarthRadius, definition::checkPositive);
 
-    connect(ui_->withDeclinationCheck, &QCheckBox::clicked, this,
-            &CDistanceDlg::onCheckBoxClicked);
+    connect(ui_->withDeclinationCheck, &QCheckBox::clicked, this, &CDistanceDlg::onCheckBoxClicked);
     connect(ui_->fullCircleCheck, &QCheckBox::clicked, this, &CDistanceDlg::onCheckBoxClicked);
     connect(ui_->closeButton, &QPushButton::clicked, this, &CDistanceDlg::accept);
 }

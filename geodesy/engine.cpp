@@ -54,14 +54,23 @@ struct ChainCache {
 
 thread_local ChainCache tCache;
 
+// Without a library call: the keys are compared on every call of the engine.
+bool sameKey(const ChainKey& a, const ChainKey& b)
+{
+    std::uint64_t difference = 0;
+    for (std::size_t i = 0; i < kKeyWords; ++i)
+        difference |= a[i] ^ b[i];
+    return difference == 0;
+}
+
 const ChainConstants& cachedChain(const ProjectionParams& p)
 {
     ChainCache& cache = tCache;
     const ChainKey key = makeKey(p, detail::classifyProjection(p.projectionName));
-    if (cache.filled > 0 && cache.keys[cache.last] == key)
+    if (cache.filled > 0 && sameKey(cache.keys[cache.last], key))
         return cache.chains[cache.last];
     for (unsigned i = 0; i < cache.filled; ++i) {
-        if (cache.keys[i] == key) {
+        if (sameKey(cache.keys[i], key)) {
             cache.last = i;
             return cache.chains[i];
         }

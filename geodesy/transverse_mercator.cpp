@@ -25,10 +25,29 @@ TransverseMercator makeTransverseMercator(double a, double b)
     return k;
 }
 
+namespace {
+
+// sin 2x, sin 4x and sin 6x from one sincos of 2x (sin 4x = 2 sin 2x cos 2x,
+// sin 6x = sin 2x (3 - 4 sin^2 2x)). The small coefficients of the fourth
+// and sixth harmonics hide the last-bit differences from sin(4x) and sin(6x):
+// the sums come out the same.
+struct Harmonics {
+    double sin2, sin4, sin6;
+};
+
+Harmonics harmonics(double x)
+{
+    const double s = std::sin(2.0 * x);
+    const double c = std::cos(2.0 * x);
+    return {s, 2.0 * s * c, s * (3.0 - 4.0 * s * s)};
+}
+
+}  // namespace
+
 double meridianArc(const TransverseMercator& k, double phi)
 {
-    return k.c * (k.a0 * phi + k.a2 * std::sin(2.0 * phi) + k.a4 * std::sin(4.0 * phi) +
-                  k.a6 * std::sin(6.0 * phi));
+    const Harmonics h = harmonics(phi);
+    return k.c * (k.a0 * phi + k.a2 * h.sin2 + k.a4 * h.sin4 + k.a6 * h.sin6);
 }
 
 void transverseMercatorForward(const TransverseMercator& k, double phi, double l, double& easting,
@@ -62,8 +81,8 @@ void transverseMercatorInverse(const TransverseMercator& k, double easting, doub
 {
     const double x = easting;
     const double sigma = northing / (k.c * k.a0);
-    const double phiF = sigma + k.b2 * std::sin(2.0 * sigma) + k.b4 * std::sin(4.0 * sigma) +
-                        k.b6 * std::sin(6.0 * sigma);
+    const Harmonics h = harmonics(sigma);
+    const double phiF = sigma + k.b2 * h.sin2 + k.b4 * h.sin4 + k.b6 * h.sin6;
     const double sinF = std::sin(phiF);
     const double cosF = std::cos(phiF);
     const double tanF = std::tan(phiF);

@@ -71,7 +71,8 @@ protected:
             dialog.activateWindow();
             // qWaitForWindowActive is satisfied by the active main window (the
             // dialog's transient parent); keys and focus need the dialog itself.
-            EXPECT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }));
+            EXPECT_TRUE(
+                QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }));
             if (whileOpen) whileOpen(dialog);
             if (dialog.isVisible()) dialog.reject();
             return dialog.result();
@@ -261,7 +262,7 @@ TEST(DisplayCheck, NeedsOneOfTheThreeVariables) {
         const char* wayland;
         bool problem;
     } cases[] = {
-        {nullptr, nullptr, nullptr, true}, {"", "", "", true},
+        {nullptr, nullptr, nullptr, true},      {"", "", "", true},
         {"offscreen", nullptr, nullptr, false}, {nullptr, ":0", nullptr, false},
         {nullptr, nullptr, "wayland-0", false}, {"", ":1", "", false},
     };

@@ -79,7 +79,8 @@ void snapMainWindow() {
     menu->setActiveAction(coordinates);
     QTest::keyClick(menu, Qt::Key_Right);
     QMenu* submenu = coordinates->menu();
-    expect(QTest::qWaitFor([&] { return submenu->isVisible(); }), "submenu->isVisible() never came true");
+    expect(QTest::qWaitFor([&] { return submenu->isVisible(); }),
+           "submenu->isVisible() never came true");
     QTest::qWait(50);
     save(composeWithPopups(window, {menu, submenu}), "main_window_menu.png");
     submenu->close();
@@ -87,7 +88,8 @@ void snapMainWindow() {
 
     QAction* help = window.menuBar()->actions().at(2);
     window.menuBar()->setActiveAction(help);
-    expect(QTest::qWaitFor([&] { return help->menu()->isVisible(); }), "help->menu()->isVisible() never came true");
+    expect(QTest::qWaitFor([&] { return help->menu()->isVisible(); }),
+           "help->menu()->isVisible() never came true");
     QTest::qWait(50);
     save(composeWithPopups(window, {help->menu()}), "main_window_help_menu.png");
     help->menu()->close();

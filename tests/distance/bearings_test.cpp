@@ -57,8 +57,8 @@ const Reference kReferences[] = {
     {"hand (0,0)-(45N,90E)", 0.0, 0.0, 45.0, 90.0, M_PI / 2.0, M_PI / 4.0, -M_PI / 2.0, 1.059471,
      1e-6},
     // A quarter of the equator: east out, west back, rhumb line due east.
-    {"hand equator quarter", 0.0, 0.0, 0.0, 90.0, M_PI / 2.0, M_PI / 2.0, -M_PI / 2.0,
-     M_PI / 2.0, 1e-12},
+    {"hand equator quarter", 0.0, 0.0, 0.0, 90.0, M_PI / 2.0, M_PI / 2.0, -M_PI / 2.0, M_PI / 2.0,
+     1e-12},
 };
 
 TEST(Bearings, AgreeWithIndependentReferences) {

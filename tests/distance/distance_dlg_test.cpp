@@ -35,8 +35,8 @@ constexpr int kFullCircle = 1023;
 constexpr int kAngleNote = 1022;
 constexpr int kClose = 1;
 
-const QString kGeographicNote =
-    QStringLiteral("(Winkel vom geographischen Nordpol,\npositiv = nach Osten, negativ = nach Westen)");
+const QString kGeographicNote = QStringLiteral(
+    "(Winkel vom geographischen Nordpol,\npositiv = nach Osten, negativ = nach Westen)");
 
 class DistanceDlgTest : public testing::Test {
 protected:
@@ -211,6 +211,12 @@ TEST_F(DistanceDlgTest, TextThatIsNoNumberKeepsTheMember) {
     EXPECT_EQ(messages.messages[0].text, "Bitte geben Sie eine Zahl ein.");
     EXPECT_EQ(QApplication::focusWidget(), edit(kEarthRadius));
     EXPECT_EQ(dialog.m_dEarthRadius, 6371.0);
+
+    // "&Schliessen" by Enter takes the values over first: it stays open.
+    QTest::keyClick(edit(kEarthRadius), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[1].text, "Bitte geben Sie eine Zahl ein.");
 }
 
 // A refused value stays in its field and member; it must not reach the

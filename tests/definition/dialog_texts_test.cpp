@@ -1,0 +1,173 @@
+// Every text the two dialogs show: captions, group boxes, labels with and
+// without a control id, button texts, and the entries of their lists in order.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QStringList>
+
+#include "definition/datum_dlg.h"
+#include "definition/projection_dlg.h"
+#include "tests/definition/dialog_driver.h"
+
+namespace {
+
+using namespace driver;
+
+// The texts of the labels (or group box titles) that belong to the dialog
+// itself, not to a dialog it owns.
+template <class W>
+QStringList ownTexts(QWidget* parent) {
+    QStringList texts;
+    for (QObject* child : parent->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget == nullptr || qobject_cast<QDialog*>(widget) != nullptr) continue;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if constexpr (std::is_same_v<W, QLabel>) texts << label->text();
+        }
+        if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            if constexpr (std::is_same_v<W, QGroupBox>) texts << group->title();
+        }
+        texts << ownTexts<W>(widget);
+    }
+    return texts;
+}
+
+struct IdText {
+    int id;
+    const char* text;
+};
+
+// Controls with an id whose text is fixed by the dialog template.
+const IdText kProjectionIdTexts[] = {
+    {1110, "m"},        {1106, "&Datum"},       {1087, "..."},     {1006, "&Hauptpunkt "},
+    {1007, "Breite"},   {1030, "°"},            {1009, "Länge"},   {1029, "°"},
+    {1014, "delta 1"},  {1031, "°"},            {1016, "delta 2"}, {1037, "°"},
+    {1146, "Streifennummer"},                   {1054, "&Naturkoordinaten (Maßstab 1:1)"},
+    {1107, "Auflösung"}, {1109, "p/mm"},        {1, "OK"},         {2, "Abbrechen"},
+};
+
+// Every label of the projection dialog, those without an id included; the
+// delta label 1013 and the unit labels 1049, 1058 are set from members.
+const char* const kProjectionLabels[] = {
+    "&Projektion", "Projektionskörper", "m", "&Datum", "&Hauptpunkt ", "Breite", "°", "Länge",
+    "°", "delta 1", "°", "delta 2", "°", "Streifennummer", "Mittel- meridian", "°", "Einheiten",
+    "Auflösung", "p/mm", "Maßstab                       1 :", "Referenzpunkt", "Breite", "°",
+    "Länge", "°", "X", "Y", "Rotationswinkel", "°", "(pos = CW, neg = CC)",
+};
+
+QString buttonOrLabelText(QWidget* widget) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+    return {};
+}
+
+QStringList sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+
+TEST(ProjectionDlgTexts, CaptionGroupsLabelsAndButtons) {
+    CProjectionDlg dlg;
+    EXPECT_EQ(dlg.windowTitle(), "Projektion definieren");
+    EXPECT_EQ(sorted(ownTexts<QGroupBox>(&dlg)),
+              sorted({QStringLiteral("Projektion"), QStringLiteral("Metrische Eichung")}));
+    for (const IdText& row : kProjectionIdTexts) {
+        EXPECT_EQ(buttonOrLabelText(find(&dlg, row.id)), QString::fromUtf8(row.text)) << row.id;
+    }
+    QStringList expected;
+    for (const char* label : kProjectionLabels) expected << QString::fromUtf8(label);
+    // The labels filled from members: the delta label and the units behind X and Y.
+    QStringList labels = ownTexts<QLabel>(&dlg);
+    for (int id : {1013, 1049, 1058}) labels.removeOne(find<QLabel>(&dlg, id)->text());
+    EXPECT_EQ(sorted(labels), sorted(expected));
+}
+
+TEST(ProjectionDlgTexts, ListsInTheirOrder) {
+    CProjectionDlg dlg;
+    driver::open(&dlg);
+    const QStringList types = {
+        "Kegelabbildung (mittabstandstreu)",    "Kegelabbildung (flächentreu)",
+        "Kegelabbildung (winkeltreu)",          "Azimutalabbildung (mittabstandstreu)",
+        "Azimutalabbildung (flächentreu)",      "Azimutalabbildung (winkeltreu)",
+        "Zylinderabbildung (mittabstandstreu)", "Zylinderabbildung (flächentreu)",
+        "Zylinderabbildung (winkeltreu)",       "Bonn'sche Abbildung",
+        "Schweizer Landesgitter",               "Gauß-Krüger (Deutschland)",
+        "Gauß-Krüger (Österreich Meldenetz)",   "Gauß-Krüger (Allgemein)",
+        "UTM",                                  "Krassovsky",
+    };
+    auto entries = [&](int id) {
+        QStringList list;
+        auto* combo = find<QComboBox>(&dlg, id);
+        for (int i = 0; i < combo->count(); ++i) list << combo->itemText(i);
+        return list;
+    };
+    EXPECT_EQ(entries(1005), types);
+    EXPECT_EQ(entries(1026), (QStringList{"mm", "cm", "m ", "km", "pixel"}));
+    dlg.reject();
+}
+
+const IdText kDatumIdTexts[] = {{1, "OK"}, {2, "Abbrechen"}};
+
+const char* const kDatumLabels[] = {
+    "&Datum", "&Ellipsoid", "&Halbachsen", "a", "m", "b", "m",
+    "Transformation über 7 Parameter (nach WGS 84):",
+    "&u", "m", "&v", "m", "&w", "m",
+    "Translation (in Richtung der X-, Y-, Z-Achsen)",
+    "&omega", "°", "&psi", "°", "ep&silon", "°",
+    "Positive Drehungen (um die Z-, Y-, X-Achsen im Uhrzeigersinn vom positiven Ende der Achsen "
+    "aus gesehen)",
+    "&Maßstab",
+};
+
+TEST(DatumDlgTexts, CaptionGroupLabelsButtonsAndLists) {
+    CDatumDlg dlg;
+    EXPECT_EQ(dlg.windowTitle(), "Datumsdefinition");
+    EXPECT_EQ(ownTexts<QGroupBox>(&dlg), QStringList{"Datumsdefinition"});
+    for (const IdText& row : kDatumIdTexts) {
+        EXPECT_EQ(buttonOrLabelText(find(&dlg, row.id)), QString::fromUtf8(row.text)) << row.id;
+    }
+    QStringList expected;
+    for (const char* label : kDatumLabels) expected << QString::fromUtf8(label);
+    EXPECT_EQ(sorted(ownTexts<QLabel>(&dlg)), sorted(expected));
+
+    driver::open(&dlg);
+    auto entries = [&](int id) {
+        QStringList list;
+        auto* combo = find<QComboBox>(&dlg, id);
+        for (int i = 0; i < combo->count(); ++i) list << combo->itemText(i);
+        return list;
+    };
+    EXPECT_EQ(entries(1015),
+              (QStringList{"(individuell)", "WGS 84 (ECEF)", "CH1903 (Obs. Bern)", "ED50",
+                           "MGI (Hermannskogel)", "DHDN (Potsdam / Rauenberg)",
+                           "System 42/83 (Pulkov)"}));
+    EXPECT_EQ(entries(1080),
+              (QStringList{"(individuell)",
+                           "(Kugel)",
+                           "Airy (1830)",
+                           "Modified Airy",
+                           "Australian National",
+                           "Bessel (1841)",
+                           "Bessel (Namibia 1841)",
+                           "Clarke (1866)",
+                           "Clarke (1880)",
+                           "Everest (India 1830)",
+                           "Everest (India 1956)",
+                           "Everest (Malaysia 1969)",
+                           "Everest (Malaysia Singapore 1948)",
+                           "Everest (Pakistan)",
+                           "Everest (Sabah Sarawak)",
+                           "Modified Fischer (1960)",
+                           "GRS (1980)",
+                           "Helmert (1906)",
+                           "Hough (1960)",
+                           "Indonesian (1974)",
+                           "International (1924) = Hayford (1909)",
+                           "Krassovsky (1940)",
+                           "South American (1969)",
+                           "WGS 72",
+                           "WGS 84"}));
+    dlg.reject();
+}
+
+}  // namespace
