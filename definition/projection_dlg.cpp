@@ -57,6 +57,9 @@ CProjectionDlg::CProjectionDlg(QWidget* parent)
     connect(ui_->comboUnits, &QComboBox::activated, this, &CProjectionDlg::onUnitsActivated);
     connect(ui_->checkNatural, &QCheckBox::clicked, this, &CProjectionDlg::onNaturalClicked);
     connect(ui_->buttonDatum, &QPushButton::clicked, this, &CProjectionDlg::onDatumClicked);
+    // Alt+D reaches the "..." button through its label, past the button's own
+    // shortcut guard: the eventFilter runs the check of the field being left first.
+    ui_->labelDatum->installEventFilter(this);
     for (QComboBox* combo : {ui_->comboProjection, ui_->comboUnits}) {
         combo->setFocusPolicy(Qt::StrongFocus);
         combo->installEventFilter(this);
@@ -119,6 +122,11 @@ void CProjectionDlg::initDialog() {
 
 bool CProjectionDlg::eventFilter(QObject* watched, QEvent* event) {
     if (definition::swallowUnfocusedWheel(watched, event)) return true;
+    // The label's shortcut focuses and clicks the "..." button; a refused field
+    // keeps the focus and the datum dialog stays closed, as for a mouse click.
+    if (watched == ui_->labelDatum && event->type() == QEvent::Shortcut && !runFocusedHandler()) {
+        return true;
+    }
     return platform::Dialog::eventFilter(watched, event);
 }
 

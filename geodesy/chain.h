@@ -8,11 +8,14 @@
 // rotation about the origin turns the point with the matrix of cos and sin of
 // the angle instead of by radius and polar angle (sqrt, atan2, cos, sin per
 // point), in the forward direction of every type and in the inverse of the
-// strip types and the Swiss grid. Both give the turned point within 2 or 3
-// units in the last place of its distance from the origin (with angle 0 the
-// matrix leaves it exactly as it is), and the steps after it keep that order
-// of difference. The inverse of the spherical types keeps the turning by
-// radius and angle: its arc cosines near 1 would magnify any difference.
+// strip types and the Swiss grid. The two agree within a few units in the
+// last place of the point's distance from the origin (with angle 0 the matrix
+// leaves the point exactly as it is), and the results keep that order of
+// difference (at most 6 units in the last place of the larger coordinate or
+// of latitude and longitude in the tests). The inverse of the spherical types
+// keeps the turning by radius and angle: the arc cosines of its turning of
+// the sphere are ill-conditioned near the main point's meridian and would
+// magnify any difference.
 
 #include <cstdint>
 #include <string_view>

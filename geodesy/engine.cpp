@@ -18,11 +18,11 @@ using detail::ChainConstants;
 constexpr std::size_t kKeyWords = 13;
 using ChainKey = std::array<std::uint64_t, kKeyWords>;
 
+std::uint64_t bits(double v) { return std::bit_cast<std::uint64_t>(v); }
+
 ChainKey makeKey(const ProjectionParams& p, detail::ProjectionType type)
 {
-    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
-    return {static_cast<std::uint64_t>(type) << 32 |
-                static_cast<std::uint32_t>(p.stripNumber),
+    return {static_cast<std::uint64_t>(type) << 32 | static_cast<std::uint32_t>(p.stripNumber),
             bits(p.scaleDenominator),
             bits(p.datum.semiMajorAxis),
             bits(p.datum.semiMinorAxis),
@@ -35,6 +35,23 @@ ChainKey makeKey(const ProjectionParams& p, detail::ProjectionType type)
             bits(p.offsetY),
             bits(p.rotationAngle),
             bits(p.unitMillimetres)};
+}
+
+// The key of the record compared field by field with a stored key, without
+// building the record's key first (and without a library call): this runs on
+// every call of the engine.
+bool matches(const ChainKey& key, const ProjectionParams& p, detail::ProjectionType type)
+{
+    const std::uint64_t difference =
+        (key[0] ^ (static_cast<std::uint64_t>(type) << 32 |
+                   static_cast<std::uint32_t>(p.stripNumber))) |
+        (key[1] ^ bits(p.scaleDenominator)) | (key[2] ^ bits(p.datum.semiMajorAxis)) |
+        (key[3] ^ bits(p.datum.semiMinorAxis)) | (key[4] ^ bits(p.sphereRadius)) |
+        (key[5] ^ bits(p.mainPointLat)) | (key[6] ^ bits(p.mainPointLon)) |
+        (key[7] ^ bits(p.delta1)) | (key[8] ^ bits(p.delta2)) | (key[9] ^ bits(p.offsetX)) |
+        (key[10] ^ bits(p.offsetY)) | (key[11] ^ bits(p.rotationAngle)) |
+        (key[12] ^ bits(p.unitMillimetres));
+    return difference == 0;
 }
 
 // A few prepared chains per thread, keyed by the record's numbers and type:
@@ -54,23 +71,14 @@ struct ChainCache {
 
 thread_local ChainCache tCache;
 
-// Without a library call: the keys are compared on every call of the engine.
-bool sameKey(const ChainKey& a, const ChainKey& b)
-{
-    std::uint64_t difference = 0;
-    for (std::size_t i = 0; i < kKeyWords; ++i)
-        difference |= a[i] ^ b[i];
-    return difference == 0;
-}
-
 const ChainConstants& cachedChain(const ProjectionParams& p)
 {
     ChainCache& cache = tCache;
-    const ChainKey key = makeKey(p, detail::classifyProjection(p.projectionName));
-    if (cache.filled > 0 && sameKey(cache.keys[cache.last], key))
+    const detail::ProjectionType type = detail::classifyProjection(p.projectionName);
+    if (cache.filled > 0 && matches(cache.keys[cache.last], p, type))
         return cache.chains[cache.last];
     for (unsigned i = 0; i < cache.filled; ++i) {
-        if (sameKey(cache.keys[i], key)) {
+        if (matches(cache.keys[i], p, type)) {
             cache.last = i;
             return cache.chains[i];
         }
@@ -80,7 +88,7 @@ const ChainConstants& cachedChain(const ProjectionParams& p)
     if (cache.filled < ChainCache::kSlots)
         ++cache.filled;
     detail::prepareChain(p, cache.chains[slot]);
-    cache.keys[slot] = key;
+    cache.keys[slot] = makeKey(p, type);
     cache.last = slot;
     return cache.chains[slot];
 }

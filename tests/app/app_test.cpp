@@ -1,6 +1,8 @@
 // The application shell: the program's run, the menu, the tool dialogs held
 // by the main window, the About box, and how the program ends.
 
+#include <clocale>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -60,6 +62,16 @@ TEST(Application, NamesItselfAndCarriesTheIcon) {
     const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+}
+
+TEST(Application, WritesNumbersWithADecimalPoint) {
+    // The application object has run; whatever locale the environment named,
+    // formatted numbers must keep the decimal point that files and rounding
+    // rely on.
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", 52.4);
+    EXPECT_STREQ(text, "52.40");
+    EXPECT_STREQ(std::localeconv()->decimal_point, ".");
 }
 
 class MainWindowTest : public testing::Test {

@@ -217,6 +217,7 @@ TEST_F(DatumKeysTest, ShortcutsArrowKeysAndEnterOnAbbrechen) {
     key(Qt::Key_End);  // a catalogue datum again
     EXPECT_EQ(dlg.m_datum, geodesy::lookupDatum("System 42/83 (Pulkov)"));
     find(&dlg, 2)->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(focused(&dlg, 2));
     key(Qt::Key_Return);
     ASSERT_TRUE(closedWith(QDialog::Rejected));
     EXPECT_EQ(dlg.m_datum, geodesy::lookupDatum("ED50"));

@@ -1,0 +1,144 @@
+// The projection dialog's handlers one by one: which of them show all members
+// again, what an opening derives and what Cancel puts back, and the records
+// that OK refuses because no map can be made of them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "definition/projection_dlg.h"
+#include "geodesy/catalogues.h"
+#include "tests/definition/dialog_driver.h"
+
+namespace {
+
+using namespace driver;
+
+class ProjectionHandlersTest : public ::testing::Test {
+protected:
+    void open() { driver::open(&dlg); }
+    bool closedWith(int result) const { return !dlg.isVisible() && dlg.result() == result; }
+
+    platform::RecordingMessageService messages;
+    CProjectionDlg dlg;
+};
+
+struct ShowCase {
+    const char* type;
+    bool natural;
+    int id;
+    const char* typed;  // a valid value in a form the display does not use
+    bool showsAll;      // true: the field is rewritten as the member shows
+};
+
+// Main point longitude, strip number and (with natural coordinates) central
+// meridian show all members after a valid value; the others only take over.
+const ShowCase kShowCases[] = {
+    {"Kegelabbildung (flächentreu)", false, 1050, "+6.4e6", false},
+    {"Kegelabbildung (flächentreu)", false, 1044, "+45.0", false},
+    {"Kegelabbildung (flächentreu)", false, 1045, "+12.50", true},
+    {"Kegelabbildung (flächentreu)", false, 1046, "+40.0", false},
+    {"Kegelabbildung (flächentreu)", false, 1047, "+60.0", false},
+    {"Kegelabbildung (flächentreu)", false, 1062, "+2.5e4", false},
+    {"Kegelabbildung (flächentreu)", false, 1040, "+10.0", false},
+    {"Kegelabbildung (flächentreu)", false, 1042, "+10.0", false},
+    {"Kegelabbildung (flächentreu)", false, 1035, "+1.0", false},
+    {"Kegelabbildung (flächentreu)", false, 1039, "+1.0", false},
+    {"Kegelabbildung (flächentreu)", false, 1048, "+5.0", false},
+    {"UTM", false, 1147, "+32", true},
+    {"Gauß-Krüger (Allgemein)", true, 1056, "+13.50", true},
+    {"Gauß-Krüger (Allgemein)", false, 1056, "+13.50", false},
+};
+
+TEST_F(ProjectionHandlersTest, WhichFieldHandlersShowAllMembers) {
+    for (const ShowCase& c : kShowCases) {
+        SCOPED_TRACE(std::string(c.type) + " " + std::to_string(c.id));
+        dlg.m_strProjectionName = c.type;
+        dlg.m_bNatural = c.natural;
+        open();
+        type(&dlg, c.id, c.typed);
+        key(Qt::Key_Tab);
+        EXPECT_TRUE(messages.messages.empty());
+        EXPECT_EQ(text(&dlg, c.id) != c.typed, c.showsAll) << text(&dlg, c.id).toStdString();
+        dlg.reject();
+    }
+}
+
+TEST_F(ProjectionHandlersTest, OpeningDerivesFromTheTypeAndCancelRestoresTheMembersBefore) {
+    // The owner's members as the last OK left them, with a calibration that
+    // natural coordinates replace at the opening.
+    dlg.m_strProjectionName = "UTM";
+    dlg.m_nStrip = 32;
+    dlg.m_dRefX = 7.0;
+    dlg.m_dRadius = 6371000.0;
+    dlg.m_strUnits = dlg.m_strUnitX = dlg.m_strUnitY = "km";
+    open();
+    EXPECT_EQ(text(&dlg, 1088), "Ellipsoid");
+    EXPECT_EQ(text(&dlg, 1056), "9");
+    EXPECT_EQ(text(&dlg, 1042), "9");
+    EXPECT_EQ(text(&dlg, 1035), "500000");
+    EXPECT_EQ(text(&dlg, 1026), "m ");
+    EXPECT_EQ(text(&dlg, 1049), "m ");
+    EXPECT_TRUE(shown(&dlg, 1147));
+    EXPECT_FALSE(shown(&dlg, 1050));
+    key(Qt::Key_Escape);
+    ASSERT_TRUE(closedWith(QDialog::Rejected));
+    EXPECT_EQ(dlg.m_strBody, "");  // the copy was taken before the type was applied
+    EXPECT_EQ(dlg.m_dRefX, 7.0);
+    EXPECT_EQ(dlg.m_dRadius, 6371000.0);
+    EXPECT_EQ(dlg.m_strUnits, "km");
+    EXPECT_EQ(dlg.m_dCentralMeridian, 0.0);
+}
+
+TEST_F(ProjectionHandlersTest, RecordWithoutAMapIsRefusedOnTheProjectionList) {
+    open();
+    click(&dlg, 1);
+    const geodesy::ProjectionParams accepted = dlg.m_params;
+    open();
+    // The conformal cylinder sends the pole to infinity: a reference point
+    // there gives no finite offset.
+    choose(&dlg, 1005, QStringLiteral("Zylinderabbildung (winkeltreu)"));
+    click(&dlg, 1054);
+    type(&dlg, 1040, "90");
+    key(Qt::Key_Return);
+    EXPECT_EQ(messages.texts(), QStringList{"Mit diesen Werten ist keine Abbildung möglich"});
+    EXPECT_EQ(messages.messages[0].caption, "Falsche Eingabe");
+    EXPECT_EQ(messages.messages[0].icon, platform::Icon::Exclamation);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(focused(&dlg, 1005));
+    EXPECT_EQ(dlg.m_params, accepted);
+    type(&dlg, 1040, "89");
+    key(Qt::Key_Return);
+    ASSERT_TRUE(closedWith(QDialog::Accepted));
+    EXPECT_TRUE(std::isfinite(dlg.m_params.offsetY));
+}
+
+TEST_F(ProjectionHandlersTest, UnitMemberSelectsTheFirstEntryBeginningWithIt) {
+    dlg.m_bNatural = false;
+    dlg.m_strUnits = "m";  // no blank: "mm" is the first entry that begins with it
+    open();
+    EXPECT_EQ(text(&dlg, 1026), "mm");
+    dlg.m_strUnits = "m ";
+    dlg.reject();
+    open();
+    EXPECT_EQ(text(&dlg, 1026), "m ");
+    dlg.reject();
+}
+
+TEST_F(ProjectionHandlersTest, IdsSharedWithTheDatumDialogFindTheOwnControls) {
+    for (int id : {1015, 1042, 1062}) {
+        QWidget* own = platform::findControl(&dlg, id);
+        if (own != nullptr) EXPECT_FALSE(dlg.m_dlgDatum.isAncestorOf(own)) << id;
+        EXPECT_TRUE(dlg.m_dlgDatum.isAncestorOf(platform::findControl(&dlg.m_dlgDatum, id)));
+    }
+    EXPECT_EQ(platform::findControl(&dlg, 1062), find<QLineEdit>(&dlg, 1062));
+    open();
+    click(&dlg, 1054);
+    type(&dlg, 1062, "25000");
+    type(&dlg, 1042, "12");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(dlg.m_dScale, 25000.0);
+    EXPECT_EQ(dlg.m_dRefLon, 12.0);
+    EXPECT_EQ(dlg.m_dlgDatum.m_datum, geodesy::lookupDatum("ED50"));
+}
+
+}  // namespace
