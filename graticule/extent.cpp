@@ -11,11 +11,18 @@ namespace {
 
 // The meridian loop runs from -180 to 180, the parallel loop within it.
 constexpr double kSpacingMagnitude = 180.0;
+constexpr double kLongitudeLimit = 180.0;
+constexpr double kLatitudeLimit = 90.0;
 
-std::string checkStep(double step, double first, double last) {
+// A step must move every value of its loop, from first to last. Bounds
+// outside their range (they fail their own check, which comes first in a
+// run) count as the range's limit, so that a usable step is not reported
+// for a wrong bound when its field loses the focus.
+std::string checkStep(double step, double first, double last, double limit) {
     std::string message = definition::checkPositive(step);
     if (!message.empty()) return message;
-    const double magnitude = std::max(std::abs(first), std::abs(last));
+    double magnitude = std::max(std::abs(first), std::abs(last));
+    if (!(magnitude <= limit)) magnitude = limit;
     if (!stepAdvances(step, magnitude)) return definition::checkPositive(0.0);
     return {};
 }
@@ -33,11 +40,11 @@ std::string checkExtentField(const GraticuleExtent& e, ExtentField field) {
         case ExtentField::East:
             return definition::checkLongitude(e.east);
         case ExtentField::Spacing:
-            return checkStep(e.spacing, -kSpacingMagnitude, kSpacingMagnitude);
+            return checkStep(e.spacing, -kSpacingMagnitude, kSpacingMagnitude, kSpacingMagnitude);
         case ExtentField::ParallelStep:
-            return checkStep(e.parallelStep, e.west, e.east);
+            return checkStep(e.parallelStep, e.west, e.east, kLongitudeLimit);
         case ExtentField::MeridianStep:
-            return checkStep(e.meridianStep, e.south, e.north);
+            return checkStep(e.meridianStep, e.south, e.north, kLatitudeLimit);
     }
     return {};
 }

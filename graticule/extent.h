@@ -31,7 +31,8 @@ inline constexpr std::array<ExtentField, 7> kExtentFields = {
 // the latitude range for south and north, the longitude range for west and
 // east, "Wert über 0" for the spacing and the steps (also when the step is
 // lost to rounding at the largest value its loop reaches: 180 for the
-// spacing, the larger bound of the line for a point step).
+// spacing, the larger bound of the line for a point step, where a bound out
+// of its range counts as the range's limit).
 std::string checkExtentField(const GraticuleExtent& extent, ExtentField field);
 
 struct ExtentProblem {

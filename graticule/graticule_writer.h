@@ -6,10 +6,11 @@
 // point is the same for every format and lives here; a format only says how
 // a line starts, how a point is written and how a line ends.
 //
-// Points without a finite image (the poles of a conformal cylinder) are left
-// out of every format: they do not enter the bounding box, the point after
-// such a gap starts a new piece of the line, and a line without any finite
-// point writes nothing at all.
+// Points without a finite image (the poles of a conformal cylinder), and
+// points a format cannot represent (acceptsPoint), are left out of every
+// format: they do not enter the bounding box, the point after such a gap
+// starts a new piece of the line, and a line without any written point
+// writes nothing at all.
 
 #include <cstdint>
 #include <limits>
@@ -89,12 +90,25 @@ public:
 protected:
     // v is the line's constant coordinate (latitude of a parallel, longitude of a meridian).
     virtual void beginLine(double v) = 0;
+    // Whether the format can write a point with these finite map coordinates
+    // (output units); a refused point is left out like one without a finite image.
+    virtual bool acceptsPoint(double /*x*/, double /*y*/) const { return true; }
+    // A format whose line header carries the number of points keeps the
+    // points of a line in memory until the line ends, up to this many; a
+    // longer line is counted in a pass of its own (projecting every point
+    // once more) and announcePointCount gives the count before its first
+    // point. Negative: the format never needs the count.
+    virtual int64_t maxBufferedPoints() const { return -1; }
+    virtual void announcePointCount(OutputFile& /*file*/, int64_t /*count*/) {}
     virtual void writePoint(OutputFile& file, double lat, double lon, double x, double y,
                             PointRole role) = 0;
     // `written` points of the line went to writePoint.
     virtual void endLine(OutputFile& file, int64_t written) = 0;
 
 private:
+    template <bool kParallel>
+    int64_t countWritable(RunContext& run, double first, double last, double step,
+                          double constant) const;
     template <bool kParallel>
     void walkLine(RunContext& run, double first, double last, double step, double constant,
                   OutputFile& file);

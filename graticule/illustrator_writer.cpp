@@ -1,5 +1,6 @@
 #include "graticule/illustrator_writer.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "graticule/number_format.h"
@@ -187,6 +188,11 @@ void IllustratorWriter::epilogue(OutputFile& file) {
 
 void IllustratorWriter::beginLine(double v) {
     lineClass_ = classifyLine(v);
+}
+
+bool IllustratorWriter::acceptsPoint(double x, double y) const {
+    return std::isfinite(toPoints(x, millimetresPerUnit_)) &&
+           std::isfinite(toPoints(y, millimetresPerUnit_));
 }
 
 void IllustratorWriter::writePoint(OutputFile& file, double, double, double x, double y,

@@ -51,6 +51,8 @@ protected:
     void writePoint(OutputFile& file, double lat, double lon, double x, double y,
                     PointRole role) override;
     void endLine(OutputFile& file, int64_t written) override;
+    // Refuses a point whose conversion to points overflows.
+    bool acceptsPoint(double x, double y) const override;
 
 private:
     std::string title_;

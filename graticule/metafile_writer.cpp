@@ -19,6 +19,11 @@ constexpr int kLineCode = 11;
 // The last field of every point line.
 constexpr std::string_view kPointTail = " 6\n";
 constexpr int kCoordinateWidth = 9;
+// Lines up to this many points are kept in memory (about 1.5 MB) until their
+// count is known; longer ones are counted before they are written.
+constexpr int64_t kMaxBufferedPoints = int64_t{1} << 16;
+// Room for one point line: two fixed numbers and the tail.
+constexpr std::size_t kPointLineRoom = 2 * kMaxFixedChars + 32;
 
 struct KeyRow {
     LineClass lineClass;
@@ -72,19 +77,36 @@ void MetafileWriter::epilogue(OutputFile& file) {
 void MetafileWriter::beginLine(double v) {
     lineKey_ = keys_.objectKeyFor(v);
     points_.clear();
+    countAnnounced_ = false;
 }
 
-void MetafileWriter::writePoint(OutputFile&, double, double, double x, double y, PointRole) {
-    char line[2 * kMaxFixedChars + 32];
-    char* out = formatFixedWidth(line, x, 0, kCoordinateWidth);
+int64_t MetafileWriter::maxBufferedPoints() const {
+    return kMaxBufferedPoints;
+}
+
+void MetafileWriter::announcePointCount(OutputFile& file, int64_t count) {
+    countAnnounced_ = true;
+    if (count == 0) return;
+    writeRecordHeader(file, kObjectKeyCode, 0, lineKey_);
+    writeRecordHeader(file, kLineCode, count, 0);
+}
+
+void MetafileWriter::writePoint(OutputFile& file, double, double, double x, double y, PointRole) {
+    char buffered[kPointLineRoom];
+    char* const start = countAnnounced_ ? file.reserve(kPointLineRoom) : buffered;
+    char* out = formatFixedWidth(start, x, 0, kCoordinateWidth);
     *out++ = ' ';
     out = formatFixedWidth(out, y, 0, kCoordinateWidth);
-    points_.append(line, out);
-    points_.append(kPointTail);
+    for (char c : kPointTail) *out++ = c;
+    if (countAnnounced_) {
+        file.commit(out);
+    } else {
+        points_.append(start, out);
+    }
 }
 
 void MetafileWriter::endLine(OutputFile& file, int64_t written) {
-    if (written == 0) return;
+    if (countAnnounced_ || written == 0) return;
     writeRecordHeader(file, kObjectKeyCode, 0, lineKey_);
     writeRecordHeader(file, kLineCode, written, 0);
     file.write(points_);

@@ -50,6 +50,8 @@ protected:
     void writePoint(OutputFile& file, double lat, double lon, double x, double y,
                     PointRole role) override;
     void endLine(OutputFile& file, int64_t written) override;
+    int64_t maxBufferedPoints() const override;
+    void announcePointCount(OutputFile& file, int64_t count) override;
 
 private:
     ObjectKeys keys_;
@@ -57,6 +59,9 @@ private:
     // The point lines of the current line: its record header carries their
     // count, which is known only when the line is done.
     std::string points_;
+    // The count of a long line came first: its headers are written and its
+    // points go straight to the file.
+    bool countAnnounced_ = false;
 };
 
 }  // namespace graticule

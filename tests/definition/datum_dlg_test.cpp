@@ -191,4 +191,41 @@ TEST_F(DatumDlgTest, CancelRestoresTheRecordOfTheOpening) {
     EXPECT_FALSE(enabled(&dlg, kW));
 }
 
+// The fields show 15 significant digits; OK keeps a catalogue's values to the
+// last bit (their fields are disabled), while typed values are kept as typed.
+TEST_F(DatumDlgTest, OkKeepsCatalogueValuesExactlyAndTypedValuesAsTyped) {
+    for (std::string_view name : geodesy::kDatumNames) {
+        SCOPED_TRACE(std::string(name));
+        open();
+        choose(&dlg, kDatum, qs(std::string(name)));
+        click(&dlg, kOk);
+        ASSERT_TRUE(closedWith(QDialog::Accepted));
+        EXPECT_EQ(dlg.m_datum, geodesy::lookupDatum(std::string(name)));
+    }
+    for (std::string_view name : geodesy::kEllipsoidNames) {
+        SCOPED_TRACE(std::string(name));
+        open();
+        choose(&dlg, kDatum, QStringLiteral("(individuell)"));
+        choose(&dlg, kEllipsoid, qs(std::string(name)));
+        type(&dlg, kU, "1.0000000000000002");
+        key(Qt::Key_Return);
+        ASSERT_TRUE(closedWith(QDialog::Accepted));
+        double a = 0.0, b = 0.0;
+        geodesy::lookupEllipsoid(std::string(name), a, b);
+        EXPECT_EQ(dlg.m_datum.semiMajorAxis, a);
+        EXPECT_EQ(dlg.m_datum.semiMinorAxis, b);
+        EXPECT_EQ(dlg.m_datum.shiftX, 1.0000000000000002);
+    }
+    open();
+    choose(&dlg, kEllipsoid, QStringLiteral("(individuell)"));
+    type(&dlg, kA, "6377397.155");
+    type(&dlg, kB, "6356078.962818188");  // one unit in the last place below Bessel's b
+    key(Qt::Key_Return);
+    ASSERT_TRUE(closedWith(QDialog::Accepted));
+    EXPECT_EQ(dlg.m_datum.ellipsoidName, "(individuell)");
+    EXPECT_EQ(dlg.m_datum.semiMinorAxis, 6356078.962818188);
+    EXPECT_NE(dlg.m_datum.semiMinorAxis, 6356078.962818189);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 }  // namespace

@@ -87,17 +87,32 @@ TEST_F(ProjectionKeysTest, AltLetterMovesTheFocusThroughTheCheck) {
     EXPECT_EQ(dlg.m_dMainLat, -30.0);
 }
 
+// Alt+D opens the datum dialog through its label; inside the datum dialog the
+// same letter belongs to that dialog's own "&Datum" list.
 TEST_F(ProjectionKeysTest, AltDOpensTheDatumDialogOnlyAfterTheCheck) {
     open();
     choose(&dlg, 1005, QStringLiteral("Schweizer Landesgitter"));  // a type with a datum
+    dlg.datumRun = [](CDatumDlg& datum) {
+        driver::open(&datum);
+        find(&datum, 1062)->setFocus(Qt::TabFocusReason);
+        altKey('d');
+        EXPECT_TRUE(focused(&datum, 1015));
+        key(Qt::Key_End);
+        key(Qt::Key_Return);
+        return datum.result();
+    };
     altKey('d');
-    EXPECT_TRUE(QTest::qWaitFor([this] { return dlg.datumRuns == 1; }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return dlg.datumRuns == 1; }, 1000));
+    EXPECT_EQ(dlg.m_strDatum, "System 42/83 (Pulkov), Krassovsky (1940)");
+    open();  // back in the projection dialog (the test ran the datum dialog without exec)
+
     click(&dlg, 1054);
     type(&dlg, 1062, "0");
     altKey('d');
     QTest::qWait(300);
     EXPECT_EQ(dlg.datumRuns, 1);
     EXPECT_EQ(messages.texts(), QStringList{"Wert über 0"});
+    EXPECT_TRUE(focused(&dlg, 1062));
 }
 
 TEST_F(ProjectionKeysTest, EnterOnAButtonPressesThatButton) {
@@ -134,8 +149,8 @@ TEST_F(ProjectionKeysTest, SpaceOnTheCheckBoxAndTabThroughTheFields) {
         visited << id.toInt();
         if (id.toInt() == 2) break;
     }
-    EXPECT_EQ(visited, (QList<int>{1088, 1050, 1044, 1045, 1046, 1054, 1026, 1062, 1040, 1042,
-                                   1035, 1039, 1048, 1, 2}));
+    EXPECT_EQ(visited, (QList<int>{1088, 1050, 1044, 1045, 1046, 1054, 1026, 1062, 1040, 1042, 1035,
+                                   1039, 1048, 1, 2}));
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -216,6 +231,15 @@ TEST_F(DatumKeysTest, ShortcutsArrowKeysAndEnterOnAbbrechen) {
     altKey('d');
     key(Qt::Key_End);  // a catalogue datum again
     EXPECT_EQ(dlg.m_datum, geodesy::lookupDatum("System 42/83 (Pulkov)"));
+    key(Qt::Key_Tab);  // the ellipsoid list and the fields are disabled now
+    EXPECT_TRUE(focused(&dlg, 1));
+    // Over the list without the focus the wheel changes nothing.
+    auto* datums = find<QComboBox>(&dlg, 1015);
+    const QPoint centre = datums->rect().center();
+    QWheelEvent wheel(centre, datums->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(datums, &wheel);
+    EXPECT_EQ(text(&dlg, 1015), "System 42/83 (Pulkov)");
     find(&dlg, 2)->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(focused(&dlg, 2));
     key(Qt::Key_Return);

@@ -38,6 +38,7 @@ struct IdText {
 };
 
 // Controls with an id whose text is fixed by the dialog template.
+// clang-format off
 const IdText kProjectionIdTexts[] = {
     {1110, "m"},        {1106, "&Datum"},       {1087, "..."},     {1006, "&Hauptpunkt "},
     {1007, "Breite"},   {1030, "°"},            {1009, "Länge"},   {1029, "°"},
@@ -54,6 +55,7 @@ const char* const kProjectionLabels[] = {
     "Auflösung", "p/mm", "Maßstab                       1 :", "Referenzpunkt", "Breite", "°",
     "Länge", "°", "X", "Y", "Rotationswinkel", "°", "(pos = CW, neg = CC)",
 };
+// clang-format on
 
 QString buttonOrLabelText(QWidget* widget) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
@@ -82,18 +84,45 @@ TEST(ProjectionDlgTexts, CaptionGroupsLabelsAndButtons) {
     EXPECT_EQ(sorted(labels), sorted(expected));
 }
 
+// The kind of every exchanged control: read-only fields, edits, drop-down lists.
+TEST(DialogControls, KindsOfTheExchangedControls) {
+    CProjectionDlg projection;
+    for (int id : {1088, 1086}) EXPECT_TRUE(find<QLineEdit>(&projection, id)->isReadOnly()) << id;
+    for (int id :
+         {1050, 1044, 1045, 1046, 1047, 1147, 1056, 1108, 1062, 1040, 1042, 1035, 1039, 1048}) {
+        EXPECT_FALSE(find<QLineEdit>(&projection, id)->isReadOnly()) << id;
+    }
+    for (int id : {1005, 1026}) EXPECT_FALSE(find<QComboBox>(&projection, id)->isEditable()) << id;
+    EXPECT_NE(find<QCheckBox>(&projection, 1054), nullptr);
+    EXPECT_NE(find<QPushButton>(&projection, 1087), nullptr);
+
+    CDatumDlg datum;
+    for (int id : {1015, 1080}) EXPECT_FALSE(find<QComboBox>(&datum, id)->isEditable()) << id;
+    for (int id : {1081, 1082, 1059, 1060, 1061, 1071, 1041, 1042, 1062}) {
+        EXPECT_FALSE(find<QLineEdit>(&datum, id)->isReadOnly()) << id;
+    }
+}
+
 TEST(ProjectionDlgTexts, ListsInTheirOrder) {
     CProjectionDlg dlg;
     driver::open(&dlg);
     const QStringList types = {
-        "Kegelabbildung (mittabstandstreu)",    "Kegelabbildung (flächentreu)",
-        "Kegelabbildung (winkeltreu)",          "Azimutalabbildung (mittabstandstreu)",
-        "Azimutalabbildung (flächentreu)",      "Azimutalabbildung (winkeltreu)",
-        "Zylinderabbildung (mittabstandstreu)", "Zylinderabbildung (flächentreu)",
-        "Zylinderabbildung (winkeltreu)",       "Bonn'sche Abbildung",
-        "Schweizer Landesgitter",               "Gauß-Krüger (Deutschland)",
-        "Gauß-Krüger (Österreich Meldenetz)",   "Gauß-Krüger (Allgemein)",
-        "UTM",                                  "Krassovsky",
+        "Kegelabbildung (mittabstandstreu)",
+        "Kegelabbildung (flächentreu)",
+        "Kegelabbildung (winkeltreu)",
+        "Azimutalabbildung (mittabstandstreu)",
+        "Azimutalabbildung (flächentreu)",
+        "Azimutalabbildung (winkeltreu)",
+        "Zylinderabbildung (mittabstandstreu)",
+        "Zylinderabbildung (flächentreu)",
+        "Zylinderabbildung (winkeltreu)",
+        "Bonn'sche Abbildung",
+        "Schweizer Landesgitter",
+        "Gauß-Krüger (Deutschland)",
+        "Gauß-Krüger (Österreich Meldenetz)",
+        "Gauß-Krüger (Allgemein)",
+        "UTM",
+        "Krassovsky",
     };
     auto entries = [&](int id) {
         QStringList list;
@@ -109,11 +138,27 @@ TEST(ProjectionDlgTexts, ListsInTheirOrder) {
 const IdText kDatumIdTexts[] = {{1, "OK"}, {2, "Abbrechen"}};
 
 const char* const kDatumLabels[] = {
-    "&Datum", "&Ellipsoid", "&Halbachsen", "a", "m", "b", "m",
+    "&Datum",
+    "&Ellipsoid",
+    "&Halbachsen",
+    "a",
+    "m",
+    "b",
+    "m",
     "Transformation über 7 Parameter (nach WGS 84):",
-    "&u", "m", "&v", "m", "&w", "m",
+    "&u",
+    "m",
+    "&v",
+    "m",
+    "&w",
+    "m",
     "Translation (in Richtung der X-, Y-, Z-Achsen)",
-    "&omega", "°", "&psi", "°", "ep&silon", "°",
+    "&omega",
+    "°",
+    "&psi",
+    "°",
+    "ep&silon",
+    "°",
     "Positive Drehungen (um die Z-, Y-, X-Achsen im Uhrzeigersinn vom positiven Ende der Achsen "
     "aus gesehen)",
     "&Maßstab",
@@ -137,36 +182,34 @@ TEST(DatumDlgTexts, CaptionGroupLabelsButtonsAndLists) {
         for (int i = 0; i < combo->count(); ++i) list << combo->itemText(i);
         return list;
     };
-    EXPECT_EQ(entries(1015),
-              (QStringList{"(individuell)", "WGS 84 (ECEF)", "CH1903 (Obs. Bern)", "ED50",
-                           "MGI (Hermannskogel)", "DHDN (Potsdam / Rauenberg)",
-                           "System 42/83 (Pulkov)"}));
-    EXPECT_EQ(entries(1080),
-              (QStringList{"(individuell)",
-                           "(Kugel)",
-                           "Airy (1830)",
-                           "Modified Airy",
-                           "Australian National",
-                           "Bessel (1841)",
-                           "Bessel (Namibia 1841)",
-                           "Clarke (1866)",
-                           "Clarke (1880)",
-                           "Everest (India 1830)",
-                           "Everest (India 1956)",
-                           "Everest (Malaysia 1969)",
-                           "Everest (Malaysia Singapore 1948)",
-                           "Everest (Pakistan)",
-                           "Everest (Sabah Sarawak)",
-                           "Modified Fischer (1960)",
-                           "GRS (1980)",
-                           "Helmert (1906)",
-                           "Hough (1960)",
-                           "Indonesian (1974)",
-                           "International (1924) = Hayford (1909)",
-                           "Krassovsky (1940)",
-                           "South American (1969)",
-                           "WGS 72",
-                           "WGS 84"}));
+    EXPECT_EQ(entries(1015), (QStringList{"(individuell)", "WGS 84 (ECEF)", "CH1903 (Obs. Bern)",
+                                          "ED50", "MGI (Hermannskogel)",
+                                          "DHDN (Potsdam / Rauenberg)", "System 42/83 (Pulkov)"}));
+    EXPECT_EQ(entries(1080), (QStringList{"(individuell)",
+                                          "(Kugel)",
+                                          "Airy (1830)",
+                                          "Modified Airy",
+                                          "Australian National",
+                                          "Bessel (1841)",
+                                          "Bessel (Namibia 1841)",
+                                          "Clarke (1866)",
+                                          "Clarke (1880)",
+                                          "Everest (India 1830)",
+                                          "Everest (India 1956)",
+                                          "Everest (Malaysia 1969)",
+                                          "Everest (Malaysia Singapore 1948)",
+                                          "Everest (Pakistan)",
+                                          "Everest (Sabah Sarawak)",
+                                          "Modified Fischer (1960)",
+                                          "GRS (1980)",
+                                          "Helmert (1906)",
+                                          "Hough (1960)",
+                                          "Indonesian (1974)",
+                                          "International (1924) = Hayford (1909)",
+                                          "Krassovsky (1940)",
+                                          "South American (1969)",
+                                          "WGS 72",
+                                          "WGS 84"}));
     dlg.reject();
 }
 

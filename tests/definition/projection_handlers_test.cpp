@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 #include "definition/projection_dlg.h"
 #include "geodesy/catalogues.h"
@@ -21,6 +23,41 @@ protected:
     platform::RecordingMessageService messages;
     CProjectionDlg dlg;
 };
+
+// The members as the owner's construction leaves them, before any opening.
+TEST(ProjectionDlgConstruction, MembersStartWithTheirValues) {
+    CProjectionDlg dlg;
+    const std::pair<const char*, double> numbers[] = {
+        {"radius", dlg.m_dRadius},
+        {"main lat", dlg.m_dMainLat},
+        {"main lon", dlg.m_dMainLon},
+        {"delta 1", dlg.m_dDelta1},
+        {"delta 2", dlg.m_dDelta2},
+        {"strip", dlg.m_nStrip},
+        {"central meridian", dlg.m_dCentralMeridian},
+        {"resolution", dlg.m_dResolution},
+        {"scale", dlg.m_dScale},
+        {"ref lat", dlg.m_dRefLat},
+        {"ref lon", dlg.m_dRefLon},
+        {"ref x", dlg.m_dRefX},
+        {"ref y", dlg.m_dRefY},
+        {"rotation", dlg.m_dRotation},
+    };
+    const double expected[] = {6371000.0, 90.0, 0.0, 30.0, 50.0, 2.0, 0.0,
+                               32.0,      1e6,  0.0, 0.0,  0.0,  0.0, 0.0};
+    for (size_t i = 0; i < std::size(numbers); ++i) {
+        EXPECT_EQ(numbers[i].second, expected[i]) << numbers[i].first;
+    }
+    EXPECT_EQ(dlg.m_strProjectionName, "Bonn'sche Abbildung");
+    EXPECT_EQ(dlg.m_strBody, "");
+    EXPECT_EQ(dlg.m_strDeltaLabel, "");
+    EXPECT_EQ(dlg.m_strDatum, "ED50, International (1924) = Hayford (1909)");
+    EXPECT_TRUE(dlg.m_bNatural);
+    EXPECT_EQ(dlg.m_strUnits, "m ");
+    EXPECT_EQ(dlg.m_strUnitX, "m ");
+    EXPECT_EQ(dlg.m_strUnitY, "m ");
+    EXPECT_EQ(dlg.m_dlgDatum.m_datum, geodesy::lookupDatum("ED50"));
+}
 
 struct ShowCase {
     const char* type;

@@ -2,7 +2,14 @@
 // small scenes written by stand-in projections whose results are exact.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <iterator>
+#include <limits>
 #include <memory>
+#include <sstream>
 
 #include "geodesy/engine.h"
 #include "graticule/generate.h"
@@ -111,6 +118,119 @@ TEST(Writers, ARunWithoutLinesWritesOnlyPrologueAndEpilogue) {
     EXPECT_EQ(graticule_test::checkIllustratorStructure(document), 0);
 }
 
+// x = lon, y = lat, except at (1, 1): X = 1e308, finite in output units but
+// beyond the largest double once converted to points in kilometres.
+class OverflowingProjector : public PointProjector {
+public:
+    void forward(double lat, double lon, double& x, double& y) const override {
+        x = lat == 1.0 && lon == 1.0 ? 1e308 : lon;
+        y = lat;
+    }
+};
+
+TEST(Writers, PointsThatOverflowInPointsAreLeftOutOfTheIllustratorDocument) {
+    // The parallel 1 from 0 to 2 and the meridians 0, 1 and 2 of one point each.
+    const GraticuleExtent extent{1.0, 1.0, 0.0, 2.0, 1.0, 1.0, 1.0};
+    const OverflowingProjector projector;
+    TempDir dir;
+    BoundingBox box;
+    IllustratorWriter illustrator(kTitle, 1000000.0, fixedDate());  // "km"
+    const std::string document = run(projector, extent, illustrator, dir, &box);
+    auto layer = [](const char* name, const char* colour, const std::string& points) {
+        return std::string("%AI5_BeginLayer\n1 1 0 1 0 0 0 79 128 255 Lb\n(") + name +
+               ") Ln\n300 Ar\n1 XR\n" + colour + "\n[] 0 d\n" + points + "S\nLB\n%AI5_EndLayer--\n";
+    };
+    // 1 km is 1000000 · 72 / 25.4 = 2834645.669... points; the point after
+    // the one left out starts a new piece with "m"; the meridian 1 has no point left.
+    const std::string lines =
+        layer("1\\260 Linien", "[0.7 0 0.7 0] K",
+              "0.0000 2834645.6693 m\n5669291.3386 2834645.6693 m\n") +
+        layer("10\\260 Linien", "[1 1 0 0] K", "0.0000 2834645.6693 m\n") +
+        layer("2\\260 Linien", "[1 0 1 0.3] K", "5669291.3386 2834645.6693 m\n");
+    EXPECT_EQ(document, expectedFile("ai_header.txt") + lines + expectedFile("ai_trailer.txt"));
+    EXPECT_EQ(box.points, 4);
+    EXPECT_EQ(box.xMax, 2.0);
+
+    // The other formats can write the point: it is in their files and boxes.
+    TextWriter text;
+    BoundingBox textBox;
+    char huge[400];
+    std::snprintf(huge, sizeof huge, "\t%.8f\t", 1e308);
+    EXPECT_NE(run(projector, extent, text, dir, &textBox).find(huge), std::string::npos);
+    EXPECT_EQ(textBox.points, 6);
+    EXPECT_EQ(textBox.xMax, 1e308);
+    MetafileWriter metafile{ObjectKeys{}};
+    BoundingBox metafileBox;
+    EXPECT_NE(run(projector, extent, metafile, dir, &metafileBox).find("21 0 9003\n11 1 0\n1"),
+              std::string::npos);
+    EXPECT_EQ(metafileBox.points, 6);
+}
+
+// Checks the size of the target file now and then while a run pumps.
+class FileWatchingFeedback : public platform::RecordingFeedback {
+public:
+    explicit FileWatchingFeedback(std::string path) : path_(std::move(path)) {}
+    void pump() override {
+        RecordingFeedback::pump();
+        if (pumpCount % 4096 != 0) return;
+        std::error_code error;
+        const auto size = std::filesystem::file_size(path_, error);
+        if (!error && size > largestSize) largestSize = size;
+    }
+    std::uintmax_t largestSize = 0;
+
+private:
+    std::string path_;
+};
+
+// x = 1000 · lon, y = lat, without a finite image for 0.25 <= lon < 0.26.
+class LongLineProjector : public PointProjector {
+public:
+    static bool gap(double lon) { return lon >= 0.25 && lon < 0.26; }
+    void forward(double lat, double lon, double& x, double& y) const override {
+        x = gap(lon) ? std::numeric_limits<double>::quiet_NaN() : 1000.0 * lon;
+        y = lat;
+    }
+};
+
+TEST(Writers, MetafileWritesALongLineWithoutHoldingItInMemory) {
+    // The parallel 0 from 0 to 1 by 0.00001 (about 100000 points, some 2 MB
+    // of point lines) and the meridian 0 of a single point.
+    const GraticuleExtent extent{0.0, 0.0, 0.0, 1.0, 10.0, 0.00001, 1.0};
+    int64_t expected = 0;
+    for (double lon = 0.0; lon <= 1.0; lon += 0.00001) {
+        if (!LongLineProjector::gap(lon)) ++expected;
+    }
+    ASSERT_GT(expected, 90000);
+
+    TempDir dir;
+    const std::string path = dir.file("lang.met");
+    MetafileWriter metafile{ObjectKeys{}};
+    FileWatchingFeedback feedback(path);
+    const GenerationResult result =
+        generateGraticule(LongLineProjector(), {extent, path}, metafile, feedback);
+    ASSERT_EQ(result.status, GenerationStatus::Finished);
+    EXPECT_EQ(result.box.points, expected + 1);
+    // The points reached the file while the line was still being walked.
+    EXPECT_GT(feedback.largestSize, 1000000u);
+
+    std::istringstream in(readFile(path));
+    std::string line;
+    for (const char* prologueLine :
+         {"1 0 0", "5 2 0", "VIZ-METAFILE QUORIN (C)", "(Created by Gitterwerk)", "21 0 9000"}) {
+        ASSERT_TRUE(std::getline(in, line));
+        EXPECT_EQ(line, prologueLine);
+    }
+    ASSERT_TRUE(std::getline(in, line));
+    EXPECT_EQ(line, "11 " + std::to_string(expected) + " 0");
+    for (int64_t i = 0; i < expected; ++i) {
+        ASSERT_TRUE(std::getline(in, line)) << i;
+        ASSERT_TRUE(line.size() == 21 && line.ends_with(" 6")) << i << ": " << line;
+    }
+    std::string rest((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(rest, "21 0 9000\n11 1 0\n        0         0 6\n0 0 0\n");
+}
+
 TEST(Writers, MetafileUsesTheKeysSetInTheSettings) {
     TempDir dir;
     ObjectKeys keys;
@@ -135,6 +255,54 @@ TEST(Writers, MetafileCountEqualsThePointLinesOfTheLine) {
     prologue.resize(prologue.size() - std::string("0 0 0\n").size());
     EXPECT_TRUE(file.starts_with(prologue + "21 0 9000\n11 200 0\n")) << file.substr(0, 200);
     EXPECT_NE(file.find("\n21 0 9000\n11 1 0\n"), std::string::npos);  // meridian -20
+}
+
+// Puts a numeric locale with a decimal comma in place for one test (built
+// with localedef into the test's directory) and the classic one back after.
+class DecimalCommaLocale {
+public:
+    explicit DecimalCommaLocale(const TempDir& dir) {
+        const std::string source = dir.file("komma");
+        graticule_test::writeFile(source,
+                                  "LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \".\"\n"
+                                  "grouping 3;3\nEND LC_NUMERIC\n");
+        const std::string command = "localedef -c -i '" + source + "' -f UTF-8 '" +
+                                    dir.file("komma.UTF-8") + "' >/dev/null 2>&1";
+        [[maybe_unused]] const int status = std::system(command.c_str());
+        ::setenv("LOCPATH", dir.path().c_str(), 1);
+        active_ = std::setlocale(LC_NUMERIC, "komma.UTF-8") != nullptr;
+        char text[16];
+        std::snprintf(text, sizeof text, "%.1f", 1.5);
+        active_ = active_ && std::string(text) == "1,5";
+    }
+    ~DecimalCommaLocale() {
+        std::setlocale(LC_NUMERIC, "C");
+        ::unsetenv("LOCPATH");
+    }
+    bool active() const { return active_; }
+
+private:
+    bool active_ = false;
+};
+
+TEST(Writers, FilesAndSummaryUseADecimalPointWhateverTheLocale) {
+    TempDir dir;
+    const DecimalCommaLocale locale(dir);
+    if (!locale.active()) GTEST_SKIP() << "no locale with a decimal comma could be made";
+    TextWriter text;
+    EXPECT_EQ(run(kSceneAProjector, sceneA(), text, dir), expectedFile("scene_a.txt"));
+    MetafileWriter metafile{ObjectKeys{}};
+    EXPECT_EQ(run(kSceneAProjector, sceneA(), metafile, dir), expectedFile("scene_a.met"));
+    IllustratorWriter illustrator(kTitle, 1.0, fixedDate());
+    EXPECT_EQ(run(kSceneAProjector, sceneA(), illustrator, dir),
+              expectedFile("ai_header.txt") + expectedFile("scene_a_lines.ai") +
+                  expectedFile("ai_trailer.txt"));
+    BoundingBox box;
+    box.add(-1234.5678, 0.5);
+    EXPECT_EQ(summaryText("/k/netz.ai", box, "cm"),
+              "Datei : \"/k/netz.ai\" erzeugt !\n\n"
+              "X-Min :    -1234.568 cm\tX-Max :    -1234.568 cm\n"
+              "Y-Min :        0.500 cm\tY-Max :        0.500 cm");
 }
 
 struct KeyCase {
