@@ -122,6 +122,27 @@ BENCHMARK(BM_Generate)
     ->Arg(kIllustrator)
     ->Unit(benchmark::kMillisecond);
 
+// The metafile with lines too long to be held until their count is known:
+// one parallel of 1,000,001 points, counted in a pass of its own before it is
+// written (compare s/point with BM_Generate/1, whose lines are held).
+void BM_MetafileLongLine(benchmark::State& state) {
+    const EngineProjector projector(bonne());
+    PumpingFeedback feedback;
+    const GraticuleExtent extent = {0.0, 0.0, 0.0, 100.0, 10.0, 0.0001, 1.0};
+    const std::string path = targetPath(kMetafile);
+    int64_t points = 0;
+    for (auto _ : state) {
+        MetafileWriter writer{ObjectKeys{}};
+        const GenerationResult result =
+            generateGraticule(projector, {extent, path}, writer, feedback);
+        if (result.status != GenerationStatus::Finished) state.SkipWithError("run failed");
+        points = result.box.points;
+    }
+    std::remove(path.c_str());
+    report(state, points);
+}
+BENCHMARK(BM_MetafileLongLine)->Unit(benchmark::kMillisecond);
+
 // Formatting and writing alone: a projection that costs nothing, no pump.
 void BM_FormatAndWrite(benchmark::State& state) {
     const CheapProjector projector;

@@ -75,7 +75,11 @@ double initialBearing(double latA, double lonA, double latB, double lonB) {
 double rhumbCourse(double lat1, double lon1, double lat2, double lon2) {
     if (lat1 == lat2 && atPole(lat1)) return 0.0;
     const double northing = isometricLatitude(lat2) - isometricLatitude(lat1);
-    return std::atan2(lon2 - lon1, northing);
+    const double course = std::atan2(lon2 - lon1, northing);
+    // atan2 gives -pi for due south when the east argument is negative or -0
+    // (always so towards the south pole or away from the north pole with a
+    // westward longitude difference); due south is pi, as the range says.
+    return course == -geodesy::kPi ? geodesy::kPi : course;
 }
 
 }  // namespace distance

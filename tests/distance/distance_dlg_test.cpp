@@ -342,3 +342,31 @@ TEST_F(DistanceDlgTest, OpeningWorkRunsOncePerOpening) {
 }
 
 }  // namespace
+
+namespace {
+TEST_F(DistanceDlgTest, ScratchMouseOnCheckBoxFromRefusedField) {
+    const double distance = dialog.m_dDistance;
+    QLineEdit* radius = edit(kEarthRadius);
+    radius->setFocus(Qt::TabFocusReason);
+    radius->selectAll();
+    QTest::keyClicks(radius, "-5");
+    QTest::mouseClick(check(kFullCircle), Qt::LeftButton);
+    EXPECT_FALSE(check(kFullCircle)->isChecked());
+    EXPECT_FALSE(dialog.m_bFullCircle);
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(QApplication::focusWidget(), radius);
+    // label buddy shortcut
+    QTest::keyClick(radius, Qt::Key_1, Qt::AltModifier);
+    EXPECT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(QApplication::focusWidget(), radius);
+    // click into a result field
+    QTest::mouseClick(edit(kBearing1), Qt::LeftButton);
+    EXPECT_EQ(messages.messages.size(), 3u);
+    EXPECT_EQ(QApplication::focusWidget(), radius);
+    EXPECT_EQ(dialog.m_dDistance, distance);
+    // close box
+    dialog.close();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(messages.messages.size(), 3u);
+}
+}  // namespace

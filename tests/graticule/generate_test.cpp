@@ -246,6 +246,26 @@ TEST(Generate, RefusesStepsThatWouldNeverEndWithoutTouchingTheFile) {
     }
 }
 
+TEST(Generate, AStepIsNotBlamedForABoundOutOfRange) {
+    // A bound out of range fails its own check; the step check alone (as when
+    // the step's field loses the focus) takes the range's limit instead.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const GraticuleExtent wrongBounds[] = {
+        {-90, 90, -1e300, 180, 10, 1, 1},
+        {-90, 90, -180, nan, 10, 1, 1},
+        {-1e300, 1e300, -180, 180, 10, 1, 1},
+    };
+    for (const GraticuleExtent& e : wrongBounds) {
+        EXPECT_EQ(checkExtentField(e, ExtentField::ParallelStep), "") << e.west << " " << e.east;
+        EXPECT_EQ(checkExtentField(e, ExtentField::MeridianStep), "") << e.south;
+        EXPECT_NE(firstExtentProblem(e).message, "Wert über 0");
+    }
+    // Steps lost at the range's limit are still refused.
+    const GraticuleExtent lost{-1e300, 90, -1e300, 180, 10, 1e-14, 1e-15};
+    EXPECT_EQ(checkExtentField(lost, ExtentField::ParallelStep), "Wert über 0");
+    EXPECT_EQ(checkExtentField(lost, ExtentField::MeridianStep), "Wert über 0");
+}
+
 TEST(Generate, TargetThatCannotBeOpened) {
     TempDir dir;
     for (const std::string& path : {dir.path().string(), dir.file("fehlt/netz.txt")}) {

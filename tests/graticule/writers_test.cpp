@@ -2,8 +2,8 @@
 // small scenes written by stand-in projections whose results are exact.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
