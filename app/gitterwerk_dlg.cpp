@@ -1,6 +1,7 @@
 #include "app/gitterwerk_dlg.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -72,6 +73,20 @@ void CGitterwerkDlg::createShortcuts() {
         shortcut->setAutoRepeat(false);
         connect(shortcut, &QShortcut::activated, this, &CGitterwerkDlg::onExit);
     }
+    // In keyboard navigation of the menu bar (Alt or F10) Enter opens the
+    // highlighted menu; the menu bar claims the key before the shortcut sees it.
+    menuBar()->installEventFilter(this);
+}
+
+bool CGitterwerkDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar() && event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QAction* CGitterwerkDlg::commandAction(int commandId) const {

@@ -40,6 +40,9 @@ public:
     CTransformDlg m_dlgTransform;
     CDistanceDlg m_dlgDistance;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createMenus();
     void createShortcuts();

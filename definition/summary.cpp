@@ -1,6 +1,7 @@
 #include "definition/summary.h"
 
-#include <cstdio>
+#include <charconv>
+#include <string_view>
 
 #include "geodesy/engine.h"
 #include "geodesy/projection_names.h"
@@ -18,14 +19,18 @@ bool isNumberedStrip(const std::string& name) {
 
 std::string projectionSummary(const std::string& typeName, int32_t strip, double centralMeridian) {
     std::string text = typeName;
-    char suffix[64];
     if (isNumberedStrip(typeName)) {
-        std::snprintf(suffix, sizeof suffix, " (Streifen %d)", static_cast<int>(strip));
-        text += suffix;
+        text += " (Streifen " + std::to_string(strip) + ")";
     } else if (geodesy::isProjection(typeName, geodesy::kGaussKruegerGeneral)) {
-        // Formatted output rounds the meridian to two decimals; the degree sign is UTF-8.
-        std::snprintf(suffix, sizeof suffix, " (M=%.2f°)", centralMeridian);
-        text += suffix;
+        // Two decimals, rounded as formatted output rounds, with a decimal
+        // point whatever the locale; the degree sign is UTF-8. The buffer
+        // holds the fixed notation of any double.
+        char meridian[400];
+        const auto written = std::to_chars(meridian, meridian + sizeof meridian, centralMeridian,
+                                           std::chars_format::fixed, 2);
+        text += " (M=";
+        text += std::string_view(meridian, written.ptr - meridian);
+        text += "°)";
     }
     return text;
 }

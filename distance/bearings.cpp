@@ -76,9 +76,10 @@ double rhumbCourse(double lat1, double lon1, double lat2, double lon2) {
     if (lat1 == lat2 && atPole(lat1)) return 0.0;
     const double northing = isometricLatitude(lat2) - isometricLatitude(lat1);
     const double course = std::atan2(lon2 - lon1, northing);
-    // atan2 gives -pi for due south when the east argument is negative or -0
-    // (always so towards the south pole or away from the north pole with a
-    // westward longitude difference); due south is pi, as the range says.
+    // With a westward (or -0) longitude difference atan2 gives -0 for due
+    // north and -pi for due south, as it always does towards a pole: due
+    // north is 0 and due south pi, as the range says, whatever the sign.
+    if (course == 0.0) return 0.0;
     return course == -geodesy::kPi ? geodesy::kPi : course;
 }
 

@@ -22,11 +22,11 @@ double centralAngle(double latA, double lonA, double latB, double lonB);
 double initialBearing(double latA, double lonA, double latB, double lonB);
 
 // The constant course of the rhumb line (loxodrome) from place 1 to place 2.
-// Radians in, radians out, in (-pi, pi]: north 0, east pi/2, south pi (never
-// -pi), west -pi/2. The longitude difference is not reduced, so a line across
-// the 180° meridian goes the long way round. The poles lie at isometric
-// latitude ±infinity: the course to the north pole is 0, to the south pole pi;
-// between two places at the same pole 0.
+// Radians in, radians out, in (-pi, pi]: north 0 (never -0), east pi/2,
+// south pi (never -pi), west -pi/2. The longitude difference is not reduced,
+// so a line across the 180° meridian goes the long way round. The poles lie
+// at isometric latitude ±infinity: the course to the north pole is 0, to the
+// south pole pi; between two places at the same pole 0.
 double rhumbCourse(double lat1, double lon1, double lat2, double lon2);
 
 }  // namespace distance

@@ -1,9 +1,8 @@
 #include "geodesy/angles.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "geodesy/angles_inline.h"
 
@@ -75,11 +74,17 @@ double roundToDecimals(double value, int decimals)
     if (!std::isfinite(value) || std::fabs(value) >= kLargestRoundable)
         return value;
     decimals = std::clamp(decimals, 0, kMaxDecimals);
+    // Fixed notation and reading back, as formatted output and input do, but
+    // independent of the locale (a German locale would print a decimal comma
+    // that reads back as an integer).
     char text[kRoundBufferSize];
-    const int length = std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    if (length < 0 || length >= static_cast<int>(sizeof text))
+    const auto written =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    if (written.ec != std::errc())
         return value;  // cannot happen for the magnitudes admitted above
-    return std::strtod(text, nullptr);
+    double rounded = value;
+    std::from_chars(text, written.ptr, rounded);
+    return rounded;
 }
 
 }  // namespace geodesy

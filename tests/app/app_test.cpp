@@ -240,6 +240,22 @@ TEST_F(MainWindowTest, EnterEscapeAndExitEndTheProgram) {
     }
 }
 
+TEST_F(MainWindowTest, EnterInTheMenuBarOpensTheMenuAndDoesNotEndTheProgram) {
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier},
+                                         std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+        QTest::keyClick(&window, Qt::Key_Alt);  // keyboard navigation of the menu bar
+        ASSERT_EQ(QApplication::focusWidget(), window.menuBar()) << key;
+        QTest::keyClick(window.menuBar(), key, modifiers);
+        EXPECT_TRUE(window.isVisible()) << key;
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }))
+            << key;
+        EXPECT_EQ(QApplication::activePopupWidget(), window.menuBar()->actions().at(0)->menu());
+        QApplication::activePopupWidget()->close();
+        QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; });
+    }
+    EXPECT_TRUE(window.isVisible());
+}
+
 TEST_F(MainWindowTest, AutoRepeatedKeysDoNotEndTheProgram) {
     for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
         QTest::simulateEvent(&window, true, key, Qt::NoModifier, QString(), true);

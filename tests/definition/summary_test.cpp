@@ -24,6 +24,8 @@ const ProjectionCase kProjectionCases[] = {
     // 0.125 is exact in binary; formatted output rounds it half to even.
     {"Gauß-Krüger (Allgemein)", 5, 0.125, "Gauß-Krüger (Allgemein) (M=0.12°)"},
     {"Gauß-Krüger (Allgemein)", 5, 179.999, "Gauß-Krüger (Allgemein) (M=180.00°)"},
+    // Formatted output keeps the sign of a value that rounds to zero.
+    {"Gauß-Krüger (Allgemein)", 5, -0.001, "Gauß-Krüger (Allgemein) (M=-0.00°)"},
     {"Kegelabbildung (winkeltreu)", 3, 10.0, "Kegelabbildung (winkeltreu)"},
     {"Schweizer Landesgitter", 3, 7.43958333, "Schweizer Landesgitter"},
     {"Bonn'sche Abbildung", 3, 0.0, "Bonn'sche Abbildung"},

@@ -97,9 +97,10 @@ const Exact kExact[] = {
     {"both at south pole", -90.0, 10.0, -90.0, 100.0, 0.0, 0.0, 0.0, 0.0},
     {"towards north pole", 0.0, 0.0, 90.0, 180.0, M_PI / 2.0, 0.0, 180.0, 0.0},
     {"towards south pole", 10.0, 20.0, -90.0, 50.0, degToRad(100.0), 180.0, 0.0, 180.0},
-    // The isometric latitude of the south pole is -infinity, so a westward
-    // longitude difference turns the course to -180, due south all the same.
-    {"towards south pole, west", 10.0, 20.0, -90.0, -50.0, degToRad(100.0), 180.0, 0.0, -180.0},
+    // A westward longitude difference towards the south pole: due south is
+    // 180, not the -180 that atan2 gives for an infinite southing.
+    {"towards south pole, west", 10.0, 20.0, -90.0, -50.0, degToRad(100.0), 180.0, 0.0, 180.0},
+    {"from north pole, west", 90.0, 10.0, 50.0, 0.0, degToRad(40.0), 180.0, 0.0, 180.0},
     {"north to south pole", 90.0, 0.0, -90.0, 0.0, M_PI, 180.0, 0.0, 180.0},
     {"same meridian, 1 north of 2", 50.0, 8.0, 40.0, 8.0, degToRad(10.0), 180.0, 0.0, 180.0},
     {"meridian 180 = -180", 10.0, 180.0, 20.0, -180.0, degToRad(10.0), 0.0, 180.0, kNone},
@@ -129,6 +130,32 @@ TEST(Bearings, DueNorthTowardsThePoleIsExactlyZero) {
     for (double lon : {-179.0, -30.0, 0.0, 45.0, 170.0}) {
         EXPECT_EQ(distance::initialBearing(48.2, 16.4, 90.0, lon), 0.0) << lon;
         EXPECT_EQ(distance::initialBearing(-33.9, 18.4, -90.0, lon), 180.0) << lon;
+    }
+}
+
+TEST(Bearings, RhumbCourseDueNorthOrSouthIsZeroOrPiWhateverTheLongitudeSign) {
+    // The course lies in (-pi, pi]: due south is +pi and due north +0, also
+    // when atan2 sees a westward (or -0) longitude difference, which it
+    // answers with -pi and -0, and a "-0" would show in the dialog.
+    const struct {
+        const char* what;
+        double lat1, lon1, lat2, lon2;  // degrees
+        double course;                  // radians
+    } cases[] = {
+        {"to the north pole, west", 48.2, 16.4, 90.0, -30.0, 0.0},
+        {"to the north pole, east", 48.2, 16.4, 90.0, 45.0, 0.0},
+        {"to the south pole, west", -33.9, 18.4, -90.0, -170.0, M_PI},
+        {"to the south pole, east", -33.9, 18.4, -90.0, 170.0, M_PI},
+        {"from the north pole, west", 90.0, 100.0, 0.0, -20.0, M_PI},
+        {"from the south pole, west", -90.0, 100.0, 0.0, -20.0, 0.0},
+        {"along a meridian south, lon -0", 50.0, 0.0, 40.0, -0.0, M_PI},
+        {"along a meridian north, lon -0", 40.0, 0.0, 50.0, -0.0, 0.0},
+    };
+    for (const auto& c : cases) {
+        const double course = distance::rhumbCourse(degToRad(c.lat1), degToRad(c.lon1),
+                                                    degToRad(c.lat2), degToRad(c.lon2));
+        EXPECT_EQ(course, c.course) << c.what;
+        EXPECT_FALSE(std::signbit(course)) << c.what;
     }
 }
 

@@ -331,6 +331,17 @@ TEST_F(DistanceDlgTest, SmallResultsShowInGeneralNotation) {
     EXPECT_EQ(text(kRhumbCourse), "0");
 }
 
+TEST_F(DistanceDlgTest, PolesWestOfPlace1ShowDueNorthAndSouthWithoutASign) {
+    // Place 2 at a pole west of place 1's meridian: bearing and rhumb line
+    // agree on due south (180) and due north (0), never -180 or -0.
+    enterPlaces(50, 8, -90, 0);
+    EXPECT_EQ(text(kBearing1), "180");
+    EXPECT_EQ(text(kRhumbCourse), "180");
+    enterPlaces(50, 8, 90, 0);
+    EXPECT_EQ(text(kBearing1), "0");
+    EXPECT_EQ(text(kRhumbCourse), "0");
+}
+
 TEST_F(DistanceDlgTest, OpeningWorkRunsOncePerOpening) {
     dialog.m_dDistance = -1.0;  // not a result any computation gives
     dialog.show();              // already open: no second opening
@@ -341,32 +352,4 @@ TEST_F(DistanceDlgTest, OpeningWorkRunsOncePerOpening) {
     EXPECT_GT(dialog.m_dDistance, 0.0);
 }
 
-}  // namespace
-
-namespace {
-TEST_F(DistanceDlgTest, ScratchMouseOnCheckBoxFromRefusedField) {
-    const double distance = dialog.m_dDistance;
-    QLineEdit* radius = edit(kEarthRadius);
-    radius->setFocus(Qt::TabFocusReason);
-    radius->selectAll();
-    QTest::keyClicks(radius, "-5");
-    QTest::mouseClick(check(kFullCircle), Qt::LeftButton);
-    EXPECT_FALSE(check(kFullCircle)->isChecked());
-    EXPECT_FALSE(dialog.m_bFullCircle);
-    EXPECT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(QApplication::focusWidget(), radius);
-    // label buddy shortcut
-    QTest::keyClick(radius, Qt::Key_1, Qt::AltModifier);
-    EXPECT_EQ(messages.messages.size(), 2u);
-    EXPECT_EQ(QApplication::focusWidget(), radius);
-    // click into a result field
-    QTest::mouseClick(edit(kBearing1), Qt::LeftButton);
-    EXPECT_EQ(messages.messages.size(), 3u);
-    EXPECT_EQ(QApplication::focusWidget(), radius);
-    EXPECT_EQ(dialog.m_dDistance, distance);
-    // close box
-    dialog.close();
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(messages.messages.size(), 3u);
-}
 }  // namespace

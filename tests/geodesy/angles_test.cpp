@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
 
 #include "geodesy/angles.h"
 
@@ -145,6 +149,27 @@ TEST(Angles, RoundToDecimalsReadsBackTheFixedText)
     const double negativeZero = roundToDecimals(-0.0000004, 6);
     EXPECT_EQ(negativeZero, 0.0);
     EXPECT_TRUE(std::signbit(negativeZero));
+}
+
+TEST(Angles, RoundToDecimalsEqualsFormattedOutputReadBack)
+{
+    // The rounding is that of "%.Nf" read back with strtod, in the classic
+    // locale, for coordinates and angles of every size the callers pass.
+    std::setlocale(LC_NUMERIC, "C");
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
+    std::uniform_int_distribution<int> exponent(-12, 15);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = std::ldexp(mantissa(random), 0) * std::pow(10.0, exponent(random));
+        for (const int decimals : {3, 6, 8}) {
+            char text[400];
+            std::snprintf(text, sizeof text, "%.*f", decimals, value);
+            const double expected = std::strtod(text, nullptr);
+            const double rounded = roundToDecimals(value, decimals);
+            ASSERT_EQ(rounded, expected) << text;
+            ASSERT_EQ(std::signbit(rounded), std::signbit(expected)) << text;
+        }
+    }
 }
 
 TEST(Angles, RoundToDecimalsCannotOverflow)
