@@ -73,13 +73,16 @@ void CGitterwerkDlg::createShortcuts() {
         shortcut->setAutoRepeat(false);
         connect(shortcut, &QShortcut::activated, this, &CGitterwerkDlg::onExit);
     }
-    // In keyboard navigation of the menu bar (Alt or F10) Enter opens the
-    // highlighted menu; the menu bar claims the key before the shortcut sees it.
+    // In keyboard navigation of the menu bar (Alt or F10) a menu title is
+    // highlighted and Enter opens that menu: the menu bar claims the key
+    // before the shortcut sees it. It may keep the focus after leaving the
+    // navigation, with nothing highlighted; Enter ends the program again then.
     menuBar()->installEventFilter(this);
 }
 
 bool CGitterwerkDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == menuBar() && event->type() == QEvent::ShortcutOverride) {
+    if (watched == menuBar() && event->type() == QEvent::ShortcutOverride &&
+        menuBar()->activeAction() != nullptr) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             event->accept();
