@@ -1,5 +1,7 @@
 #include "app/gitterwerk_app.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <clocale>
 
 #include "app/app_icon.h"
@@ -14,6 +16,17 @@ CGitterwerkApp::CGitterwerkApp(int& argc, char** argv) : QApplication(argc, argv
     // program writes into a file, a message or a rounded result uses a
     // decimal point, so the numeric part goes back to the classic locale.
     std::setlocale(LC_NUMERIC, "C");
+    // Qt's own texts (the file dialogs with their overwrite question, the
+    // edit fields' context menus) in German like the rest of the program,
+    // whatever language the environment names. Without Qt's translation
+    // files they stay English.
+    auto* qtTexts = new QTranslator(this);
+    if (qtTexts->load(QStringLiteral("qtbase_de"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(qtTexts);
+    } else {
+        delete qtTexts;
+    }
 }
 
 CGitterwerkApp::~CGitterwerkApp() = default;

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include "geodesy/catalogues.h"
 #include "geodesy/chain.h"
@@ -30,8 +30,7 @@ struct Setup {
 // A typical record of each type: map 1 : 1 000 000 in millimetres, an oblique
 // main point for the spherical types (the costliest aspect), a rotation, and
 // the reference point the projection dialog proposes.
-Setup setupFor(std::string_view type)
-{
+Setup setupFor(std::string_view type) {
     ProjectionParams p;
     p.projectionName = std::string(type);
     p.scaleDenominator = 1000000.0;
@@ -49,20 +48,15 @@ Setup setupFor(std::string_view type)
     p.refPointX = 100.0;
     p.refPointY = 200.0;
     Setup s{p, 40.0, 60.0, 0.0, 20.0};
-    if (type == geodesy::kBonne)
-        s.record.delta1 = 40.0;
+    if (type == geodesy::kBonne) s.record.delta1 = 40.0;
     if (type == geodesy::kSwissGrid) {
         s.record.datum = geodesy::lookupDatum("CH1903 (Obs. Bern)");
         s = {s.record, 45.8, 47.8, 6.0, 10.5};
     }
-    if (type == geodesy::kUtm)
-        s.record.stripNumber = 32;
-    if (type == geodesy::kGaussKruegerAustria)
-        s.record.stripNumber = 31;
-    if (type == geodesy::kKrassovsky)
-        s.record.stripNumber = 2;
-    if (type == geodesy::kGaussKruegerGeneral)
-        s.record.mainPointLon = 9.0;
+    if (type == geodesy::kUtm) s.record.stripNumber = 32;
+    if (type == geodesy::kGaussKruegerAustria) s.record.stripNumber = 31;
+    if (type == geodesy::kKrassovsky) s.record.stripNumber = 2;
+    if (type == geodesy::kGaussKruegerGeneral) s.record.mainPointLon = 9.0;
     geodesy::updateOffsets(s.record);
     return s;
 }
@@ -71,8 +65,7 @@ struct Points {
     std::array<double, kPoints> lat, lon, x, y;
 };
 
-Points pointsFor(const Setup& s)
-{
+Points pointsFor(const Setup& s) {
     Points pts{};
     for (int i = 0; i < kPoints; ++i) {
         const double u = (i % 16) / 15.0;
@@ -84,8 +77,7 @@ Points pointsFor(const Setup& s)
     return pts;
 }
 
-void forward(benchmark::State& state, std::string_view type)
-{
+void forward(benchmark::State& state, std::string_view type) {
     const Setup s = setupFor(type);
     const Points pts = pointsFor(s);
     int i = 0;
@@ -98,8 +90,7 @@ void forward(benchmark::State& state, std::string_view type)
     }
 }
 
-void inverse(benchmark::State& state, std::string_view type)
-{
+void inverse(benchmark::State& state, std::string_view type) {
     const Setup s = setupFor(type);
     const Points pts = pointsFor(s);
     int i = 0;
@@ -112,8 +103,7 @@ void inverse(benchmark::State& state, std::string_view type)
     }
 }
 
-void preparedForward(benchmark::State& state, std::string_view type)
-{
+void preparedForward(benchmark::State& state, std::string_view type) {
     const Setup s = setupFor(type);
     const Points pts = pointsFor(s);
     const geodesy::PreparedProjection prepared(s.record);
@@ -127,8 +117,7 @@ void preparedForward(benchmark::State& state, std::string_view type)
     }
 }
 
-void preparedInverse(benchmark::State& state, std::string_view type)
-{
+void preparedInverse(benchmark::State& state, std::string_view type) {
     const Setup s = setupFor(type);
     const Points pts = pointsFor(s);
     const geodesy::PreparedProjection prepared(s.record);
@@ -144,8 +133,7 @@ void preparedInverse(benchmark::State& state, std::string_view type)
 
 // The chain with the record's constants computed for every call, as a
 // stateless engine without the per-thread cache would do it.
-void uncachedForward(benchmark::State& state, std::string_view type)
-{
+void uncachedForward(benchmark::State& state, std::string_view type) {
     const Setup s = setupFor(type);
     const Points pts = pointsFor(s);
     int i = 0;
@@ -160,8 +148,7 @@ void uncachedForward(benchmark::State& state, std::string_view type)
     }
 }
 
-void datumShift(benchmark::State& state)
-{
+void datumShift(benchmark::State& state) {
     const geodesy::DatumParams d = geodesy::lookupDatum("DHDN (Potsdam / Rauenberg)");
     int i = 0;
     for (auto _ : state) {
@@ -181,21 +168,32 @@ void datumShift(benchmark::State& state)
 
 // Short ASCII labels, in the order of kProjectionNames.
 constexpr std::array<const char*, 16> kLabels = {
-    "conic_equidistant",    "conic_equal_area",       "conic_conformal",
-    "azimuthal_equidistant", "azimuthal_equal_area",  "azimuthal_conformal",
-    "cylinder_equidistant", "cylinder_equal_area",    "cylinder_conformal",
-    "bonne",                "swiss_grid",             "gauss_krueger_germany",
-    "gauss_krueger_austria", "gauss_krueger_general", "utm",
+    "conic_equidistant",
+    "conic_equal_area",
+    "conic_conformal",
+    "azimuthal_equidistant",
+    "azimuthal_equal_area",
+    "azimuthal_conformal",
+    "cylinder_equidistant",
+    "cylinder_equal_area",
+    "cylinder_conformal",
+    "bonne",
+    "swiss_grid",
+    "gauss_krueger_germany",
+    "gauss_krueger_austria",
+    "gauss_krueger_general",
+    "utm",
     "krassovsky",
 };
 
 // The least time over repetitions: on a shared machine the fastest run is
 // the one least disturbed.
-double minimum(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+double minimum(const std::vector<double>& v) {
+    return *std::min_element(v.begin(), v.end());
+}
 
 void add(const std::string& name, void (*fn)(benchmark::State&, std::string_view),
-         std::string_view type)
-{
+         std::string_view type) {
     benchmark::RegisterBenchmark(name.c_str(), fn, type)->ComputeStatistics("min", minimum);
 }
 

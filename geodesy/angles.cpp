@@ -17,22 +17,34 @@ constexpr int kMaxDecimals = 30;
 constexpr int kRoundBufferSize = 1 + 16 + 1 + kMaxDecimals + 1 + 15;
 }  // namespace
 
-double degToRad(double degrees) { return inl::degToRad(degrees); }
-double radToDeg(double radians) { return inl::radToDeg(radians); }
-double normalizeAngle(double x) { return inl::normalizeAngle(x); }
-double square(double x) { return inl::square(x); }
-double safeAsin(double x) { return inl::safeAsin(x); }
-double safeAcos(double x) { return inl::safeAcos(x); }
-double safeAtan2(double y, double x) { return inl::safeAtan2(y, x); }
+double degToRad(double degrees) {
+    return inl::degToRad(degrees);
+}
+double radToDeg(double radians) {
+    return inl::radToDeg(radians);
+}
+double normalizeAngle(double x) {
+    return inl::normalizeAngle(x);
+}
+double square(double x) {
+    return inl::square(x);
+}
+double safeAsin(double x) {
+    return inl::safeAsin(x);
+}
+double safeAcos(double x) {
+    return inl::safeAcos(x);
+}
+double safeAtan2(double y, double x) {
+    return inl::safeAtan2(y, x);
+}
 
 void rotateAboutPoint(double x, double y, double cx, double cy, double angle, double& outX,
-                      double& outY)
-{
+                      double& outY) {
     inl::rotateAboutPoint(x, y, cx, cy, angle, outX, outY);
 }
 
-double packedDmsToDegrees(double packed)
-{
+double packedDmsToDegrees(double packed) {
     const bool negative = packed < 0.0;
     double v = negative ? -packed : packed;
     double d = std::floor(v);
@@ -50,8 +62,7 @@ double packedDmsToDegrees(double packed)
     return negative ? -degrees : degrees;
 }
 
-double degreesToPackedDms(double degrees)
-{
+double degreesToPackedDms(double degrees) {
     const bool negative = degrees < 0.0;
     double v = negative ? -degrees : degrees;
     double d = std::floor(v);
@@ -69,10 +80,8 @@ double degreesToPackedDms(double degrees)
     return negative ? -packed : packed;
 }
 
-double roundToDecimals(double value, int decimals)
-{
-    if (!std::isfinite(value) || std::fabs(value) >= kLargestRoundable)
-        return value;
+double roundToDecimals(double value, int decimals) {
+    if (!std::isfinite(value) || std::fabs(value) >= kLargestRoundable) return value;
     decimals = std::clamp(decimals, 0, kMaxDecimals);
     // Fixed notation and reading back, as formatted output and input do, but
     // independent of the locale (a German locale would print a decimal comma
@@ -80,8 +89,7 @@ double roundToDecimals(double value, int decimals)
     char text[kRoundBufferSize];
     const auto written =
         std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    if (written.ec != std::errc())
-        return value;  // cannot happen for the magnitudes admitted above
+    if (written.ec != std::errc()) return value;  // cannot happen for the magnitudes admitted above
     double rounded = value;
     std::from_chars(text, written.ptr, rounded);
     return rounded;

@@ -17,8 +17,7 @@ struct MainPoint {
     bool atPole;  // |cos lat0| < 1e-11: the turning reduces to colatitudes
 };
 
-inline MainPoint makeMainPoint(double lat0, double lon0)
-{
+inline MainPoint makeMainPoint(double lat0, double lon0) {
     const double cosLat0 = std::cos(lat0);
     return {lat0, lon0, std::sin(lat0), cosLat0, std::fabs(cosLat0) < inl::kTinyAngle};
 }
@@ -28,8 +27,7 @@ inline MainPoint makeMainPoint(double lat0, double lon0)
 // odd and increasing, the clamp keeps the sign, NaN compares false), so the
 // sign is read from v itself.
 
-inline void toAspect(const MainPoint& m, double lat, double lon, double& z, double& alpha)
-{
+inline void toAspect(const MainPoint& m, double lat, double lon, double& z, double& alpha) {
     const double dl = inl::normalizeAngle(lon - m.lon0);
     if (m.atPole) {
         z = m.lat0 > 0.0 ? kHalfPi - lat : kHalfPi + lat;
@@ -49,12 +47,10 @@ inline void toAspect(const MainPoint& m, double lat, double lon, double& z, doub
         return;
     }
     alpha = inl::safeAcos((sinLat - cosZ * m.sinLat0) / (sinZ * m.cosLat0));
-    if (sinDl * cosLat / sinZ < 0.0)
-        alpha = -alpha;
+    if (sinDl * cosLat / sinZ < 0.0) alpha = -alpha;
 }
 
-inline void fromAspect(const MainPoint& m, double z, double alpha, double& lat, double& lon)
-{
+inline void fromAspect(const MainPoint& m, double z, double alpha, double& lat, double& lon) {
     double dl;
     if (m.atPole) {
         lat = m.lat0 > 0.0 ? kHalfPi - z : z - kHalfPi;
@@ -71,8 +67,7 @@ inline void fromAspect(const MainPoint& m, double z, double alpha, double& lat, 
             dl = 0.0;
         } else {
             dl = inl::safeAcos((cosZ - sinLat * m.sinLat0) / (cosLat * m.cosLat0));
-            if (sinAlpha * sinZ / cosLat < 0.0)
-                dl = -dl;
+            if (sinAlpha * sinZ / cosLat < 0.0) dl = -dl;
         }
     }
     lon = inl::normalizeAngle(m.lon0 + dl);

@@ -6,17 +6,17 @@
 
 namespace geodesy {
 
-Bonne makeBonne(double delta1) { return {delta1, std::tan(delta1)}; }
+Bonne makeBonne(double delta1) {
+    return {delta1, std::tan(delta1)};
+}
 
-void bonneForward(const Bonne& k, double z, double alpha, double& x, double& y)
-{
+void bonneForward(const Bonne& k, double z, double alpha, double& x, double& y) {
     const double rho = k.tanDelta1 + z - k.delta1;
     const double e = alpha * std::sin(z) / rho;
     polar::toMap(rho, e, x, y);
 }
 
-void bonneInverse(const Bonne& k, double x, double y, double& z, double& alpha)
-{
+void bonneInverse(const Bonne& k, double x, double y, double& z, double& alpha) {
     double rho, theta;
     if (k.tanDelta1 < 0.0)
         polar::fromMapNegative(x, y, rho, theta);

@@ -53,30 +53,25 @@ constexpr std::array<DatumRow, 6> kDatums = {{
     {"ED50", "International (1924) = Hayford (1909)", -87.0, -96.0, -120.0, 0.0, 0.0, 0.0, 0.0},
     {"MGI (Hermannskogel)", "Bessel (1841)", 575.0, 93.0, 466.0, -0.001444427, -0.000444443,
      -0.001416638, 2.5e-06},
-    {"DHDN (Potsdam / Rauenberg)", "Bessel (1841)", 582.0, 105.0, 414.0, 0.000855556,
-     -9.7222e-05, -0.000288889, 8.3e-06},
+    {"DHDN (Potsdam / Rauenberg)", "Bessel (1841)", 582.0, 105.0, 414.0, 0.000855556, -9.7222e-05,
+     -0.000288889, 8.3e-06},
     {"System 42/83 (Pulkov)", "Krassovsky (1940)", 24.0, -123.0, -94.0, 3.6111e-05, 6.9444e-05,
      -5.556e-06, -1.1e-06},
 }};
 
-constexpr std::array<std::string_view, 24> ellipsoidNames()
-{
+constexpr std::array<std::string_view, 24> ellipsoidNames() {
     std::array<std::string_view, 24> names{};
-    for (std::size_t i = 0; i < kEllipsoids.size(); ++i)
-        names[i] = kEllipsoids[i].name;
+    for (std::size_t i = 0; i < kEllipsoids.size(); ++i) names[i] = kEllipsoids[i].name;
     return names;
 }
 
-constexpr std::array<std::string_view, 6> datumNames()
-{
+constexpr std::array<std::string_view, 6> datumNames() {
     std::array<std::string_view, 6> names{};
-    for (std::size_t i = 0; i < kDatums.size(); ++i)
-        names[i] = kDatums[i].name;
+    for (std::size_t i = 0; i < kDatums.size(); ++i) names[i] = kDatums[i].name;
     return names;
 }
 
-void applyRow(const DatumRow& row, DatumParams& d)
-{
+void applyRow(const DatumRow& row, DatumParams& d) {
     d.datumName = row.name;
     d.ellipsoidName = row.ellipsoid;
     d.shiftX = row.shiftX;
@@ -93,8 +88,7 @@ void applyRow(const DatumRow& row, DatumParams& d)
 const std::array<std::string_view, 24> kEllipsoidNames = ellipsoidNames();
 const std::array<std::string_view, 6> kDatumNames = datumNames();
 
-void lookupEllipsoid(const std::string& name, double& a, double& b)
-{
+void lookupEllipsoid(const std::string& name, double& a, double& b) {
     a = 6371000.0;
     b = 6371000.0;
     for (const EllipsoidRow& row : kEllipsoids) {
@@ -105,13 +99,11 @@ void lookupEllipsoid(const std::string& name, double& a, double& b)
     }
 }
 
-DatumParams lookupDatum(const std::string& name)
-{
+DatumParams lookupDatum(const std::string& name) {
     DatumParams d;
     applyRow(kDatums[0], d);  // "WGS 84 (ECEF)" unless the name matches a row
     for (const DatumRow& row : kDatums) {
-        if (name == row.name)
-            applyRow(row, d);
+        if (name == row.name) applyRow(row, d);
     }
     lookupEllipsoid(d.ellipsoidName, d.semiMajorAxis, d.semiMinorAxis);
     return d;

@@ -58,15 +58,15 @@ double stripCentralMeridian(std::int32_t strip, ProjectionType type);
 
 struct ChainConstants {
     ProjectionType type;
-    bool sphericalAspect;     // the sphere is turned onto the main point
-    bool polar;               // main point latitude exactly +90: y keeps its sign
-    bool equatorialCylinder;  // transverse cylinder: alpha mapped, x and y exchanged
-    double k;                 // calibration factor
-    double rot;               // map rotation, radians
-    double cosRot, sinRot;    // the same as a turning matrix
-    double lon0;              // longitude the chain measures from, radians
+    bool sphericalAspect;         // the sphere is turned onto the main point
+    bool polar;                   // main point latitude exactly +90: y keeps its sign
+    bool equatorialCylinder;      // transverse cylinder: alpha mapped, x and y exchanged
+    double k;                     // calibration factor
+    double rot;                   // map rotation, radians
+    double cosRot, sinRot;        // the same as a turning matrix
+    double lon0;                  // longitude the chain measures from, radians
     aspect::MainPoint mainPoint;  // longitude relative to lon0
-    double radius;            // sphere radius R, metres
+    double radius;                // sphere radius R, metres
     double offsetX, offsetY;
     union Family {
         EquidistantConic equidistantConic;

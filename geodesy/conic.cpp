@@ -7,8 +7,7 @@
 
 namespace geodesy {
 
-EquidistantConic makeEquidistantConic(double delta1, double delta2)
-{
+EquidistantConic makeEquidistantConic(double delta1, double delta2) {
     const double s1 = std::sin(delta1);
     const double s2 = std::sin(delta2);
     if (delta1 == delta2) {
@@ -19,15 +18,13 @@ EquidistantConic makeEquidistantConic(double delta1, double delta2)
     return {(s1 - s2) / (delta1 - delta2), (delta1 * s2 - delta2 * s1) / (s1 - s2)};
 }
 
-EqualAreaConic makeEqualAreaConic(double delta1, double delta2)
-{
+EqualAreaConic makeEqualAreaConic(double delta1, double delta2) {
     const double c1 = std::cos(delta1);
     const double c2 = std::cos(delta2);
     return {(c1 + c2) / 2.0, 4.0 * (c1 * c2 + 1.0) / inl::square(c1 + c2)};
 }
 
-ConformalConic makeConformalConic(double delta1, double delta2)
-{
+ConformalConic makeConformalConic(double delta1, double delta2) {
     double n;
     if (delta1 == delta2) {
         n = std::cos(delta1);  // tangent cone: the limit of the quotient of logarithms
@@ -40,14 +37,12 @@ ConformalConic makeConformalConic(double delta1, double delta2)
 }
 
 void equidistantConicForward(const EquidistantConic& k, double z, double alpha, double& x,
-                             double& y)
-{
+                             double& y) {
     polar::toMap(z + k.c, k.n * alpha, x, y);
 }
 
 void equidistantConicInverse(const EquidistantConic& k, double x, double y, double& z,
-                             double& alpha)
-{
+                             double& alpha) {
     double rho, theta;
     if (k.n < 0.0)
         polar::fromMapNegative(x, y, rho, theta);
@@ -57,27 +52,23 @@ void equidistantConicInverse(const EquidistantConic& k, double x, double y, doub
     alpha = theta / k.n;
 }
 
-void equalAreaConicForward(const EqualAreaConic& k, double z, double alpha, double& x, double& y)
-{
+void equalAreaConicForward(const EqualAreaConic& k, double z, double alpha, double& x, double& y) {
     const double rho = std::sqrt(-2.0 * std::cos(z) / k.n + k.q);
     polar::toMap(rho, k.n * alpha, x, y);
 }
 
-void equalAreaConicInverse(const EqualAreaConic& k, double x, double y, double& z, double& alpha)
-{
+void equalAreaConicInverse(const EqualAreaConic& k, double x, double y, double& z, double& alpha) {
     const double sum = inl::square(y) + inl::square(x);
     z = inl::safeAcos(-(sum - k.q) * k.n / 2.0);
     alpha = inl::safeAtan2(x, -y) / k.n;
 }
 
-void conformalConicForward(const ConformalConic& k, double z, double alpha, double& x, double& y)
-{
+void conformalConicForward(const ConformalConic& k, double z, double alpha, double& x, double& y) {
     const double rho = std::pow(std::tan(z / 2.0), k.n) * k.f;
     polar::toMap(rho, k.n * alpha, x, y);
 }
 
-void conformalConicInverse(const ConformalConic& k, double x, double y, double& z, double& alpha)
-{
+void conformalConicInverse(const ConformalConic& k, double x, double y, double& z, double& alpha) {
     double rho, theta;
     if (k.n < 0.0)
         polar::fromMapNegative(x, y, rho, theta);

@@ -8,8 +8,7 @@ namespace geodesy {
 
 void datumShift(double a1, double b1, double a2, double b2, double shiftX, double shiftY,
                 double shiftZ, double omega, double psi, double epsilon, double scale, double lat,
-                double lon, double height, double& latOut, double& lonOut, double& heightOut)
-{
+                double lon, double height, double& latOut, double& lonOut, double& heightOut) {
     using inl::square;
     omega = inl::degToRad(omega);
     psi = inl::degToRad(psi);
@@ -42,8 +41,8 @@ void datumShift(double a1, double b1, double a2, double b2, double shiftX, doubl
         ((-omega * cosPhi + psi * sinPhi * sinLam + epsilon * sinPhi * cosLam) * a2 +
          (shiftY * cosLam - shiftX * sinLam)) /
         a2 / cosPhi;
-    const double dH2 = shiftX * cosPhi * cosLam + shiftY * cosPhi * sinLam + shiftZ * sinPhi +
-                       scale * a2;
+    const double dH2 =
+        shiftX * cosPhi * cosLam + shiftY * cosPhi * sinLam + shiftZ * sinPhi + scale * a2;
 
     latOut = inl::radToDeg(phi + dPhi1 + dPhi2);
     lonOut = inl::radToDeg(lam + dLam1 + dLam2);

@@ -18,10 +18,11 @@ using detail::ChainConstants;
 constexpr std::size_t kKeyWords = 13;
 using ChainKey = std::array<std::uint64_t, kKeyWords>;
 
-std::uint64_t bits(double v) { return std::bit_cast<std::uint64_t>(v); }
+std::uint64_t bits(double v) {
+    return std::bit_cast<std::uint64_t>(v);
+}
 
-ChainKey makeKey(const ProjectionParams& p, detail::ProjectionType type)
-{
+ChainKey makeKey(const ProjectionParams& p, detail::ProjectionType type) {
     return {static_cast<std::uint64_t>(type) << 32 | static_cast<std::uint32_t>(p.stripNumber),
             bits(p.scaleDenominator),
             bits(p.datum.semiMajorAxis),
@@ -40,11 +41,10 @@ ChainKey makeKey(const ProjectionParams& p, detail::ProjectionType type)
 // The key of the record compared field by field with a stored key, without
 // building the record's key first (and without a library call): this runs on
 // every call of the engine.
-bool matches(const ChainKey& key, const ProjectionParams& p, detail::ProjectionType type)
-{
+bool matches(const ChainKey& key, const ProjectionParams& p, detail::ProjectionType type) {
     const std::uint64_t difference =
-        (key[0] ^ (static_cast<std::uint64_t>(type) << 32 |
-                   static_cast<std::uint32_t>(p.stripNumber))) |
+        (key[0] ^
+         (static_cast<std::uint64_t>(type) << 32 | static_cast<std::uint32_t>(p.stripNumber))) |
         (key[1] ^ bits(p.scaleDenominator)) | (key[2] ^ bits(p.datum.semiMajorAxis)) |
         (key[3] ^ bits(p.datum.semiMinorAxis)) | (key[4] ^ bits(p.sphereRadius)) |
         (key[5] ^ bits(p.mainPointLat)) | (key[6] ^ bits(p.mainPointLon)) |
@@ -71,8 +71,7 @@ struct ChainCache {
 
 thread_local ChainCache tCache;
 
-const ChainConstants& cachedChain(const ProjectionParams& p)
-{
+const ChainConstants& cachedChain(const ProjectionParams& p) {
     ChainCache& cache = tCache;
     const detail::ProjectionType type = detail::classifyProjection(p.projectionName);
     if (cache.filled > 0 && matches(cache.keys[cache.last], p, type))
@@ -85,8 +84,7 @@ const ChainConstants& cachedChain(const ProjectionParams& p)
     }
     const unsigned slot = cache.next;
     cache.next = (slot + 1) % ChainCache::kSlots;
-    if (cache.filled < ChainCache::kSlots)
-        ++cache.filled;
+    if (cache.filled < ChainCache::kSlots) ++cache.filled;
     detail::prepareChain(p, cache.chains[slot]);
     cache.keys[slot] = makeKey(p, type);
     cache.last = slot;
@@ -95,18 +93,15 @@ const ChainConstants& cachedChain(const ProjectionParams& p)
 
 }  // namespace
 
-void projectForward(const ProjectionParams& p, double lat, double lon, double& x, double& y)
-{
+void projectForward(const ProjectionParams& p, double lat, double lon, double& x, double& y) {
     detail::forwardChain(cachedChain(p), lat, lon, x, y);
 }
 
-void projectInverse(const ProjectionParams& p, double x, double y, double& lat, double& lon)
-{
+void projectInverse(const ProjectionParams& p, double x, double y, double& lat, double& lon) {
     detail::inverseChain(cachedChain(p), x, y, lat, lon);
 }
 
-ProjectionParams& updateOffsets(ProjectionParams& p)
-{
+ProjectionParams& updateOffsets(ProjectionParams& p) {
     p.offsetX = 0.0;
     p.offsetY = 0.0;
     double x = 0.0;
@@ -117,60 +112,46 @@ ProjectionParams& updateOffsets(ProjectionParams& p)
     return p;
 }
 
-bool isProjection(const std::string& name, std::string_view type)
-{
+bool isProjection(const std::string& name, std::string_view type) {
     return std::string_view(name) == type;
 }
 
-double stripCentralMeridian(int32_t strip, const std::string& name)
-{
+double stripCentralMeridian(int32_t strip, const std::string& name) {
     return detail::stripCentralMeridian(strip, detail::classifyProjection(name));
 }
 
-double unitMillimetres(std::string_view unit, double resolution)
-{
-    if (unit == kUnitMillimetre)
-        return 1.0;
-    if (unit == kUnitCentimetre)
-        return 10.0;
-    if (unit == kUnitMetre)
-        return 1000.0;
-    if (unit == kUnitKilometre)
-        return 1000000.0;
-    if (unit == kUnitPixel)
-        return 1.0 / resolution;
+double unitMillimetres(std::string_view unit, double resolution) {
+    if (unit == kUnitMillimetre) return 1.0;
+    if (unit == kUnitCentimetre) return 10.0;
+    if (unit == kUnitMetre) return 1000.0;
+    if (unit == kUnitKilometre) return 1000000.0;
+    if (unit == kUnitPixel) return 1.0 / resolution;
     return 1.0;
 }
 
-double calibrationFactor(const ProjectionParams& p)
-{
+double calibrationFactor(const ProjectionParams& p) {
     return p.sphereRadius * 1000.0 / p.scaleDenominator / p.unitMillimetres;
 }
 
 void geographicToAspect(double lat, double lon, double lat0, double lon0, double& z,
-                        double& alpha)
-{
+                        double& alpha) {
     aspect::toAspect(aspect::makeMainPoint(lat0, lon0), lat, lon, z, alpha);
 }
 
 void aspectToGeographic(double z, double alpha, double lat0, double lon0, double& lat,
-                        double& lon)
-{
+                        double& lon) {
     aspect::fromAspect(aspect::makeMainPoint(lat0, lon0), z, alpha, lat, lon);
 }
 
-PreparedProjection::PreparedProjection(const ProjectionParams& p)
-{
+PreparedProjection::PreparedProjection(const ProjectionParams& p) {
     detail::prepareChain(p, chain_);
 }
 
-void PreparedProjection::forward(double lat, double lon, double& x, double& y) const
-{
+void PreparedProjection::forward(double lat, double lon, double& x, double& y) const {
     detail::forwardChain(chain_, lat, lon, x, y);
 }
 
-void PreparedProjection::inverse(double x, double y, double& lat, double& lon) const
-{
+void PreparedProjection::inverse(double x, double y, double& lat, double& lon) const {
     detail::inverseChain(chain_, x, y, lat, lon);
 }
 

@@ -57,10 +57,8 @@ double calibrationFactor(const ProjectionParams& p);
 
 // Turning of the sphere onto a main point (all radians): z is the polar
 // distance from the main point, alpha the azimuth from north, positive east.
-void geographicToAspect(double lat, double lon, double lat0, double lon0, double& z,
-                        double& alpha);
-void aspectToGeographic(double z, double alpha, double lat0, double lon0, double& lat,
-                        double& lon);
+void geographicToAspect(double lat, double lon, double lat0, double lon0, double& z, double& alpha);
+void aspectToGeographic(double z, double alpha, double lat0, double lon0, double& lat, double& lon);
 
 // A record prepared for runs over many points: everything that depends only
 // on the record (type, trigonometry of the main point, cone constants, series

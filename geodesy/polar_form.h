@@ -8,15 +8,13 @@
 
 namespace geodesy::polar {
 
-inline void toMap(double rho, double theta, double& x, double& y)
-{
+inline void toMap(double rho, double theta, double& x, double& y) {
     x = rho * std::sin(theta);
     y = -rho * std::cos(theta);
 }
 
 // Radius and angle of a map point, for a positive radius.
-inline void fromMap(double x, double y, double& rho, double& theta)
-{
+inline void fromMap(double x, double y, double& rho, double& theta) {
     rho = std::sqrt(inl::square(y) + inl::square(x));
     theta = inl::safeAtan2(x, -y);
 }
@@ -24,8 +22,7 @@ inline void fromMap(double x, double y, double& rho, double& theta)
 // The same for a projection whose forward radius is negative: -rho and the
 // angle read from the point turned half round invert x = rho sin theta,
 // y = -rho cos theta.
-inline void fromMapNegative(double x, double y, double& rho, double& theta)
-{
+inline void fromMapNegative(double x, double y, double& rho, double& theta) {
     rho = -std::sqrt(inl::square(y) + inl::square(x));
     theta = inl::safeAtan2(-x, y);
 }

@@ -11,13 +11,13 @@ namespace geodesy {
 // transformation from this datum to WGS 84 (see datum_shift.h for their
 // axes, signs and units).
 struct DatumParams {
-    std::string datumName;      // catalogue name, or "(individuell)" for typed values
-    std::string ellipsoidName;  // catalogue name of the ellipsoid
-    double semiMajorAxis = 0.0;  // a, metres
-    double semiMinorAxis = 0.0;  // b, metres
-    double shiftX = 0.0;         // metres, towards longitude 0 on the equator
-    double shiftY = 0.0;         // metres, towards longitude 90° east
-    double shiftZ = 0.0;         // metres, towards the north pole
+    std::string datumName;         // catalogue name, or "(individuell)" for typed values
+    std::string ellipsoidName;     // catalogue name of the ellipsoid
+    double semiMajorAxis = 0.0;    // a, metres
+    double semiMinorAxis = 0.0;    // b, metres
+    double shiftX = 0.0;           // metres, towards longitude 0 on the equator
+    double shiftY = 0.0;           // metres, towards longitude 90° east
+    double shiftZ = 0.0;           // metres, towards the north pole
     double rotationOmega = 0.0;    // degrees, about the Z axis
     double rotationPsi = 0.0;      // degrees, about the Y axis
     double rotationEpsilon = 0.0;  // degrees, about the X axis
@@ -29,15 +29,15 @@ struct DatumParams {
 // One map projection with its metric calibration. Map X points right and
 // Y up, both in the output unit; angles are degrees.
 struct ProjectionParams {
-    std::string projectionName;    // one of the sixteen type names (projection_names.h)
+    std::string projectionName;     // one of the sixteen type names (projection_names.h)
     double scaleDenominator = 0.0;  // M of the map scale 1 : M
     DatumParams datum;
-    double sphereRadius = 0.0;     // radius R of the projection body, metres
+    double sphereRadius = 0.0;  // radius R of the projection body, metres
     double mainPointLat = 0.0;
-    double mainPointLon = 0.0;     // central meridian for "Gauß-Krüger (Allgemein)"
-    double delta1 = 0.0;           // first standard parallel as polar distance
-    double delta2 = 0.0;           // second standard parallel as polar distance
-    int32_t stripNumber = 0;       // zone of the transverse Mercator types
+    double mainPointLon = 0.0;  // central meridian for "Gauß-Krüger (Allgemein)"
+    double delta1 = 0.0;        // first standard parallel as polar distance
+    double delta2 = 0.0;        // second standard parallel as polar distance
+    int32_t stripNumber = 0;    // zone of the transverse Mercator types
     double refPointLat = 0.0;
     double refPointLon = 0.0;
     double refPointX = 0.0;        // X the reference point shall have, output units

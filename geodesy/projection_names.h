@@ -27,10 +27,22 @@ inline constexpr std::string_view kKrassovsky = "Krassovsky";
 // In the order of the engine's dispatch table, which is also the order of the
 // projection dialog's list.
 inline constexpr std::array<std::string_view, 16> kProjectionNames = {
-    kConicEquidistant,    kConicEqualArea,       kConicConformal,      kAzimuthalEquidistant,
-    kAzimuthalEqualArea,  kAzimuthalConformal,   kCylinderEquidistant, kCylinderEqualArea,
-    kCylinderConformal,   kBonne,                kSwissGrid,           kGaussKruegerGermany,
-    kGaussKruegerAustria, kGaussKruegerGeneral,  kUtm,                 kKrassovsky,
+    kConicEquidistant,
+    kConicEqualArea,
+    kConicConformal,
+    kAzimuthalEquidistant,
+    kAzimuthalEqualArea,
+    kAzimuthalConformal,
+    kCylinderEquidistant,
+    kCylinderEqualArea,
+    kCylinderConformal,
+    kBonne,
+    kSwissGrid,
+    kGaussKruegerGermany,
+    kGaussKruegerAustria,
+    kGaussKruegerGeneral,
+    kUtm,
+    kKrassovsky,
 };
 
 // Output units; "m " keeps its trailing blank everywhere.

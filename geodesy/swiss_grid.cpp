@@ -12,8 +12,7 @@ constexpr double kQuarter = 0.7853981633974483;
 
 // ln tan(pi/4 + phi/2) - (e/2) ln((1 + e sin phi) / (1 - e sin phi)): the
 // isometric latitude of the ellipsoid.
-double isometricLatitude(double e, double phi)
-{
+double isometricLatitude(double e, double phi) {
     const double es = e * std::sin(phi);
     return std::log(std::tan(kQuarter + phi / 2.0)) - e / 2.0 * std::log((1.0 + es) / (1.0 - es));
 }
@@ -22,12 +21,13 @@ double isometricLatitude(double e, double phi)
 // its digits near |v| = 1. It differs from the cosine of the rounded arc sine
 // by about 1e-16 relative, below a unit in the last place of grid
 // coordinates (about 1e-10 m), and saves a cosine per point.
-double cosOfArcSine(double v) { return std::sqrt((1.0 - v) * (1.0 + v)); }
+double cosOfArcSine(double v) {
+    return std::sqrt((1.0 - v) * (1.0 + v));
+}
 
 }  // namespace
 
-SwissGrid makeSwissGrid(double a, double b)
-{
+SwissGrid makeSwissGrid(double a, double b) {
     SwissGrid k;
     const double phi0 = inl::degToRad(kSwissFundamentalLat);
     const double e2 = (a * a - b * b) / (a * a);
@@ -45,8 +45,7 @@ SwissGrid makeSwissGrid(double a, double b)
 }
 
 void swissGridForward(const SwissGrid& k, double phi, double dl, double& easting,
-                      double& northing)
-{
+                      double& northing) {
     const double s = k.alpha * isometricLatitude(k.eccentricity, phi) + k.k;
     const double bs = 2.0 * (std::atan(std::exp(s)) - kQuarter);
     const double ls = k.alpha * dl;
@@ -65,13 +64,11 @@ void swissGridForward(const SwissGrid& k, double phi, double dl, double& easting
 }
 
 void swissGridForward(double a, double b, double phi, double dl, double& easting,
-                      double& northing)
-{
+                      double& northing) {
     swissGridForward(makeSwissGrid(a, b), phi, dl, easting, northing);
 }
 
-double swissGridLatitudeFromSphere(const SwissGrid& k, double bs)
-{
+double swissGridLatitudeFromSphere(const SwissGrid& k, double bs) {
     const double e = k.eccentricity;
     const double e2 = k.eccentricitySquared;
     const double u = (k.k - std::log(std::tan(kQuarter + bs / 2.0))) / k.alpha;
@@ -85,20 +82,17 @@ double swissGridLatitudeFromSphere(const SwissGrid& k, double bs)
         phi = phi - w;
         // A non-finite step would never satisfy the test; the cap keeps any
         // other input from iterating for ever.
-        if (std::fabs(w) <= 0.00001 || !std::isfinite(w) || step >= kSwissMaxNewtonSteps)
-            break;
+        if (std::fabs(w) <= 0.00001 || !std::isfinite(w) || step >= kSwissMaxNewtonSteps) break;
     }
     return phi;
 }
 
-double swissGridLatitudeFromSphere(double a, double b, double bs)
-{
+double swissGridLatitudeFromSphere(double a, double b, double bs) {
     return swissGridLatitudeFromSphere(makeSwissGrid(a, b), bs);
 }
 
 void swissGridInverse(const SwissGrid& k, double easting, double northing, double& phi,
-                      double& dl)
-{
+                      double& dl) {
     const double bq = 2.0 * (std::atan(std::exp(northing / k.radius)) - kQuarter);
     const double lq = easting / k.radius;
     const double sinBq = std::sin(bq);
@@ -114,8 +108,7 @@ void swissGridInverse(const SwissGrid& k, double easting, double northing, doubl
 }
 
 void swissGridInverse(double a, double b, double easting, double northing, double& phi,
-                      double& dl)
-{
+                      double& dl) {
     swissGridInverse(makeSwissGrid(a, b), easting, northing, phi, dl);
 }
 

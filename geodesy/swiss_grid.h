@@ -36,16 +36,12 @@ inline constexpr int kSwissMaxNewtonSteps = 50;
 SwissGrid makeSwissGrid(double a, double b);
 
 // phi latitude and dl longitude difference from 7.43958333°, radians.
-void swissGridForward(double a, double b, double phi, double dl, double& easting,
-                      double& northing);
-void swissGridForward(const SwissGrid& k, double phi, double dl, double& easting,
-                      double& northing);
+void swissGridForward(double a, double b, double phi, double dl, double& easting, double& northing);
+void swissGridForward(const SwissGrid& k, double phi, double dl, double& easting, double& northing);
 
 // Latitude and longitude difference from 7.43958333°, radians.
-void swissGridInverse(double a, double b, double easting, double northing, double& phi,
-                      double& dl);
-void swissGridInverse(const SwissGrid& k, double easting, double northing, double& phi,
-                      double& dl);
+void swissGridInverse(double a, double b, double easting, double northing, double& phi, double& dl);
+void swissGridInverse(const SwissGrid& k, double easting, double northing, double& phi, double& dl);
 
 // Ellipsoidal latitude of the spherical latitude bs (radians).
 double swissGridLatitudeFromSphere(double a, double b, double bs);

@@ -6,8 +6,7 @@
 
 namespace geodesy {
 
-TransverseMercator makeTransverseMercator(double a, double b)
-{
+TransverseMercator makeTransverseMercator(double a, double b) {
     TransverseMercator k;
     k.e2 = ((a - b) / b) * ((a + b) / b);
     k.c = (a / b) * a;
@@ -35,8 +34,7 @@ struct Harmonics {
     double sin2, sin4, sin6;
 };
 
-Harmonics harmonics(double x)
-{
+Harmonics harmonics(double x) {
     const double s = std::sin(2.0 * x);
     const double c = std::cos(2.0 * x);
     return {s, 2.0 * s * c, s * (3.0 - 4.0 * s * s)};
@@ -44,15 +42,13 @@ Harmonics harmonics(double x)
 
 }  // namespace
 
-double meridianArc(const TransverseMercator& k, double phi)
-{
+double meridianArc(const TransverseMercator& k, double phi) {
     const Harmonics h = harmonics(phi);
     return k.c * (k.a0 * phi + k.a2 * h.sin2 + k.a4 * h.sin4 + k.a6 * h.sin6);
 }
 
 void transverseMercatorForward(const TransverseMercator& k, double phi, double l, double& easting,
-                               double& northing)
-{
+                               double& northing) {
     const double sinPhi = std::sin(phi);
     const double cosPhi = std::cos(phi);
     const double eta2 = cosPhi * cosPhi * k.e2;
@@ -71,14 +67,12 @@ void transverseMercatorForward(const TransverseMercator& k, double phi, double l
 }
 
 void transverseMercatorForward(double a, double b, double phi, double l, double& easting,
-                               double& northing)
-{
+                               double& northing) {
     transverseMercatorForward(makeTransverseMercator(a, b), phi, l, easting, northing);
 }
 
 void transverseMercatorInverse(const TransverseMercator& k, double easting, double northing,
-                               double& phi, double& l)
-{
+                               double& phi, double& l) {
     const double x = easting;
     const double sigma = northing / (k.c * k.a0);
     const Harmonics h = harmonics(sigma);
@@ -102,8 +96,7 @@ void transverseMercatorInverse(const TransverseMercator& k, double easting, doub
 }
 
 void transverseMercatorInverse(double a, double b, double easting, double northing, double& phi,
-                               double& l)
-{
+                               double& l) {
     transverseMercatorInverse(makeTransverseMercator(a, b), easting, northing, phi, l);
 }
 

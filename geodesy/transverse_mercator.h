@@ -17,8 +17,8 @@ namespace geodesy {
 
 // Everything that depends on the ellipsoid alone.
 struct TransverseMercator {
-    double e2;  // second eccentricity squared
-    double c;   // polar radius of curvature a^2 / b
+    double e2;              // second eccentricity squared
+    double c;               // polar radius of curvature a^2 / b
     double a0, a2, a4, a6;  // meridian arc coefficients
     double b2, b4, b6;      // footpoint latitude coefficients
 };

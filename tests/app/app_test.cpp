@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -62,6 +64,22 @@ TEST(Application, NamesItselfAndCarriesTheIcon) {
     const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+}
+
+TEST(Application, QtsOwnDialogTextsAreGerman) {
+    // The file dialogs and their overwrite question come from Qt itself.
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(translations + QStringLiteral("/qtbase_de.qm"))) {
+        GTEST_SKIP() << "Qt's German translation is not installed (qt6-translations-l10n)";
+    }
+    const auto german = [](const char* context, const char* text) {
+        return QCoreApplication::translate(context, text).toStdString();
+    };
+    EXPECT_EQ(german("QFileDialog", "%1 already exists.\nDo you want to replace it?").substr(0, 30),
+              "Die Datei %1 existiert bereits");
+    EXPECT_EQ(german("QFileDialog", "&Save"), "S&peichern");
+    EXPECT_EQ(german("QFileDialog", "File &name:"), "Datei&name:");
+    EXPECT_EQ(german("QLineEdit", "&Copy"), "&Kopieren");
 }
 
 TEST(Application, WritesNumbersWithADecimalPoint) {

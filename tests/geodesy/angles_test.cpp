@@ -15,8 +15,7 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(Angles, DegreesAndRadiansMultiplyFirst)
-{
+TEST(Angles, DegreesAndRadiansMultiplyFirst) {
     // 1° is pi / 180; 180° is pi exactly, as (180 · pi) / 180 rounds back.
     EXPECT_EQ(degToRad(180.0), kPi);
     EXPECT_EQ(degToRad(90.0), 90.0 * kPi / 180.0);
@@ -28,28 +27,25 @@ TEST(Angles, DegreesAndRadiansMultiplyFirst)
     EXPECT_DOUBLE_EQ(radToDeg(degToRad(47.123456789)), 47.123456789);
 }
 
-TEST(Angles, NormalizeAngleCorrectsOnceEachWay)
-{
+TEST(Angles, NormalizeAngleCorrectsOnceEachWay) {
     struct Case {
         double in, out;
     } cases[] = {
-        {kPi, kPi},         {-kPi, -kPi},         {3.2, 3.2 - kTwoPi}, {7.0, 7.0 - kTwoPi},
-        {-3.2, -3.2 + kTwoPi}, {4.0 * kPi, 2.0 * kPi}, {0.5, 0.5},
+        {kPi, kPi},          {-kPi, -kPi},          {3.2, 3.2 - kTwoPi},
+        {7.0, 7.0 - kTwoPi}, {-3.2, -3.2 + kTwoPi}, {4.0 * kPi, 2.0 * kPi},
+        {0.5, 0.5},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(normalizeAngle(c.in), c.out) << c.in;
+    for (const Case& c : cases) EXPECT_EQ(normalizeAngle(c.in), c.out) << c.in;
     EXPECT_GT(normalizeAngle(10.0), kPi);  // one step only
 }
 
-TEST(Angles, SquareIsPowTwo)
-{
+TEST(Angles, SquareIsPowTwo) {
     EXPECT_EQ(square(3.0), 9.0);
     EXPECT_EQ(square(-1.5), 2.25);
     EXPECT_EQ(square(0.1), std::pow(0.1, 2.0));
 }
 
-TEST(Angles, ClampedInverseTrigonometryNeverGivesNaN)
-{
+TEST(Angles, ClampedInverseTrigonometryNeverGivesNaN) {
     const double smallest = std::acos(0.99999999999);
     EXPECT_NEAR(smallest, 4.47e-6, 0.01e-6);
     EXPECT_EQ(safeAcos(1.0), smallest);
@@ -62,20 +58,17 @@ TEST(Angles, ClampedInverseTrigonometryNeverGivesNaN)
     EXPECT_FALSE(std::isnan(safeAcos(kInf)));
 }
 
-TEST(Angles, GuardedArcTangent)
-{
+TEST(Angles, GuardedArcTangent) {
     struct Case {
         double y, x, out;
     } cases[] = {
-        {0.0, 0.0, 0.0},   {1e-12, -1e-12, 0.0}, {0.0, -1.0, kPi},
+        {0.0, 0.0, 0.0},     {1e-12, -1e-12, 0.0},  {0.0, -1.0, kPi},
         {1.0, 0.0, kHalfPi}, {1e-11, 0.0, kHalfPi},  // 1e-11 is not below the tolerance
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(safeAtan2(c.y, c.x), c.out) << c.y << ", " << c.x;
+    for (const Case& c : cases) EXPECT_EQ(safeAtan2(c.y, c.x), c.out) << c.y << ", " << c.x;
 }
 
-TEST(Angles, RotationIsCounterClockwiseWithYUp)
-{
+TEST(Angles, RotationIsCounterClockwiseWithYUp) {
     struct Case {
         double x, y, cx, cy, angle, outX, outY;
     } cases[] = {
@@ -97,8 +90,7 @@ TEST(Angles, RotationIsCounterClockwiseWithYUp)
     EXPECT_NEAR(y, 1.0, 1e-15);
 }
 
-TEST(Angles, PackedDmsToDegrees)
-{
+TEST(Angles, PackedDmsToDegrees) {
     struct Case {
         double packed, degrees;
     } cases[] = {
@@ -113,15 +105,11 @@ TEST(Angles, PackedDmsToDegrees)
         EXPECT_NEAR(packedDmsToDegrees(c.packed), c.degrees, 1e-9) << c.packed;
 }
 
-TEST(Angles, DegreesToPackedDms)
-{
+TEST(Angles, DegreesToPackedDms) {
     struct Case {
         double degrees, packed;
     } cases[] = {
-        {12.5, 12.3},
-        {-0.5, -0.3},
-        {1.25, 1.15},
-        {12.0 + 30.0 / 60 + 45.0 / 3600, 12.3045},
+        {12.5, 12.3},         {-0.5, -0.3}, {1.25, 1.15}, {12.0 + 30.0 / 60 + 45.0 / 3600, 12.3045},
         {13.0 - 1e-10, 13.0},  // a few millionths of a second short of a degree
     };
     for (const Case& c : cases)
@@ -132,27 +120,27 @@ TEST(Angles, DegreesToPackedDms)
     EXPECT_NEAR(packed, 12.595999990, 1e-8);
 }
 
-TEST(Angles, RoundToDecimalsReadsBackTheFixedText)
-{
+TEST(Angles, RoundToDecimalsReadsBackTheFixedText) {
     struct Case {
         double value;
         int decimals;
         double out;
     } cases[] = {
-        {2.26, 1, 2.3},     {2.24, 1, 2.2},       {1234.56789, 3, 1234.568},
-        {-7.5, 0, -8.0},    {0.125, 2, 0.12},     // the binary value rounds as printf does
+        {2.26, 1, 2.3},
+        {2.24, 1, 2.2},
+        {1234.56789, 3, 1234.568},
+        {-7.5, 0, -8.0},
+        {0.125, 2, 0.12},  // the binary value rounds as printf does
         {47.123456789, 8, 47.12345679},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(roundToDecimals(c.value, c.decimals), c.out) << c.value;
+    for (const Case& c : cases) EXPECT_EQ(roundToDecimals(c.value, c.decimals), c.out) << c.value;
 
     const double negativeZero = roundToDecimals(-0.0000004, 6);
     EXPECT_EQ(negativeZero, 0.0);
     EXPECT_TRUE(std::signbit(negativeZero));
 }
 
-TEST(Angles, RoundToDecimalsEqualsFormattedOutputReadBack)
-{
+TEST(Angles, RoundToDecimalsEqualsFormattedOutputReadBack) {
     // The rounding is that of "%.Nf" read back with strtod, in the classic
     // locale, for coordinates and angles of every size the callers pass.
     std::setlocale(LC_NUMERIC, "C");
@@ -172,8 +160,7 @@ TEST(Angles, RoundToDecimalsEqualsFormattedOutputReadBack)
     }
 }
 
-TEST(Angles, RoundToDecimalsCannotOverflow)
-{
+TEST(Angles, RoundToDecimalsCannotOverflow) {
     // Far beyond what a fixed 80-character buffer would hold.
     EXPECT_EQ(roundToDecimals(1e300, 8), 1e300);
     EXPECT_EQ(roundToDecimals(-1.7976931348623157e308, 20), -1.7976931348623157e308);

@@ -21,8 +21,7 @@ constexpr double kHuge = 1e308;
 
 const double kBadValues[] = {kNaN, kInf, -kInf, kHuge, -kHuge, 1e-310, 0.0};
 
-ProjectionParams recordFor(std::string_view type)
-{
+ProjectionParams recordFor(std::string_view type) {
     ProjectionParams p = naturalRecord(type, 6371000.0, "CH1903 (Obs. Bern)");
     p.mainPointLat = 40.0;
     p.mainPointLon = 10.0;
@@ -35,8 +34,7 @@ ProjectionParams recordFor(std::string_view type)
 // Every type takes any input, finite or not, and returns: no trap, no hang,
 // no complaint of the sanitizers. Non-finite input gives non-finite output
 // wherever it enters the formulas (the unknown name gives only the offsets).
-TEST(BadInput, NonFinitePositionsInEveryType)
-{
+TEST(BadInput, NonFinitePositionsInEveryType) {
     for (std::string_view type : kProjectionNames) {
         const ProjectionParams p = recordFor(type);
         const PreparedProjection prepared(p);
@@ -57,13 +55,12 @@ TEST(BadInput, NonFinitePositionsInEveryType)
     }
 }
 
-TEST(BadInput, NonFiniteRecordsInEveryType)
-{
+TEST(BadInput, NonFiniteRecordsInEveryType) {
     for (std::string_view type : kProjectionNames) {
         for (double bad : kBadValues) {
             for (int field = 0; field < 8; ++field) {
                 ProjectionParams p = recordFor(type);
-                double* fields[] = {&p.scaleDenominator,     &p.sphereRadius,
+                double* fields[] = {&p.scaleDenominator,    &p.sphereRadius,
                                     &p.datum.semiMajorAxis, &p.datum.semiMinorAxis,
                                     &p.mainPointLat,        &p.delta1,
                                     &p.rotationAngle,       &p.unitMillimetres};
@@ -77,8 +74,7 @@ TEST(BadInput, NonFiniteRecordsInEveryType)
     }
 }
 
-TEST(BadInput, DegenerateStandardParallels)
-{
+TEST(BadInput, DegenerateStandardParallels) {
     // 0° and 180° parallels for the cylinders and conics, and equal ones:
     // values or documented infinities, never a trap.
     for (std::string_view type : {kCylinderEquidistant, kCylinderEqualArea, kCylinderConformal,
@@ -97,8 +93,7 @@ TEST(BadInput, DegenerateStandardParallels)
     }
 }
 
-TEST(BadInput, HelpersAndDatumShift)
-{
+TEST(BadInput, HelpersAndDatumShift) {
     for (double v : kBadValues) {
         double x, y;
         rotateAboutPoint(v, 1.0, 0.0, 0.0, v, x, y);
@@ -107,8 +102,8 @@ TEST(BadInput, HelpersAndDatumShift)
         normalizeAngle(v);
         EXPECT_FALSE(std::isnan(safeAcos(v)) && !std::isnan(v));
         double lat, lon, h;
-        datumShift(6377397.155, 6356078.962818189, 6378137.0, 6356752.314245179, v, 1.0, 1.0,
-                   v, 0.0, 0.0, v, v, v, v, lat, lon, h);
+        datumShift(6377397.155, 6356078.962818189, 6378137.0, 6356752.314245179, v, 1.0, 1.0, v,
+                   0.0, 0.0, v, v, v, v, lat, lon, h);
         datumShift(v, v, v, v, 0, 0, 0, 0, 0, 0, 0, 45.0, 10.0, 0.0, lat, lon, h);
     }
     EXPECT_EQ(roundToDecimals(kInf, 3), kInf);

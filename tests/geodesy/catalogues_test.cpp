@@ -7,8 +7,7 @@
 namespace geodesy {
 namespace {
 
-TEST(Catalogues, EllipsoidLookup)
-{
+TEST(Catalogues, EllipsoidLookup) {
     struct Case {
         const char* name;
         double a, b;
@@ -33,8 +32,7 @@ TEST(Catalogues, EllipsoidLookup)
     }
 }
 
-TEST(Catalogues, EveryListedEllipsoidIsFound)
-{
+TEST(Catalogues, EveryListedEllipsoidIsFound) {
     ASSERT_EQ(kEllipsoidNames.front(), "(Kugel)");
     ASSERT_EQ(kEllipsoidNames.back(), "WGS 84");
     for (std::string_view name : kEllipsoidNames) {
@@ -47,8 +45,7 @@ TEST(Catalogues, EveryListedEllipsoidIsFound)
     }
 }
 
-TEST(Catalogues, DatumLookup)
-{
+TEST(Catalogues, DatumLookup) {
     const DatumParams dhdn = lookupDatum("DHDN (Potsdam / Rauenberg)");
     EXPECT_EQ(dhdn.datumName, "DHDN (Potsdam / Rauenberg)");
     EXPECT_EQ(dhdn.ellipsoidName, "Bessel (1841)");
@@ -73,8 +70,7 @@ TEST(Catalogues, DatumLookup)
     EXPECT_EQ(pulkovo.scaleCorrection, -1.1e-06);
 }
 
-TEST(Catalogues, UnknownDatumGivesTheWgs84Record)
-{
+TEST(Catalogues, UnknownDatumGivesTheWgs84Record) {
     for (const char* name : {"(individuell)", "WGS 84", "ed50", ""}) {
         const DatumParams d = lookupDatum(name);
         EXPECT_EQ(d.datumName, "WGS 84 (ECEF)") << name;
@@ -87,8 +83,7 @@ TEST(Catalogues, UnknownDatumGivesTheWgs84Record)
     }
 }
 
-TEST(Catalogues, EveryListedDatumIsFoundByName)
-{
+TEST(Catalogues, EveryListedDatumIsFoundByName) {
     ASSERT_EQ(kDatumNames.size(), 6u);
     for (std::string_view name : kDatumNames) {
         const DatumParams d = lookupDatum(std::string(name));

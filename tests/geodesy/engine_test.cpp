@@ -16,8 +16,7 @@ using testing::naturalRecord;
 
 // A record of each type with everything the calibration has: scale, unit,
 // rotation, reference point.
-ProjectionParams calibratedRecord(std::string_view type, std::string_view unit, double rotation)
-{
+ProjectionParams calibratedRecord(std::string_view type, std::string_view unit, double rotation) {
     ProjectionParams p = naturalRecord(type, 6371000.0, "DHDN (Potsdam / Rauenberg)");
     p.scaleDenominator = 250000.0;
     p.unitMillimetres = unitMillimetres(unit, 4.0);
@@ -27,12 +26,9 @@ ProjectionParams calibratedRecord(std::string_view type, std::string_view unit, 
     p.delta1 = 40.0;
     p.delta2 = 45.0;
     p.stripNumber = 4;
-    if (type == kUtm)
-        p.stripNumber = 32;
-    if (type == kGaussKruegerAustria)
-        p.stripNumber = 31;
-    if (type == kSwissGrid)
-        p.datum = lookupDatum("CH1903 (Obs. Bern)");
+    if (type == kUtm) p.stripNumber = 32;
+    if (type == kGaussKruegerAustria) p.stripNumber = 31;
+    if (type == kSwissGrid) p.datum = lookupDatum("CH1903 (Obs. Bern)");
     p.refPointLat = 47.5;
     p.refPointLon = 11.5;
     p.refPointX = 1234.5;
@@ -40,18 +36,20 @@ ProjectionParams calibratedRecord(std::string_view type, std::string_view unit, 
     return p;
 }
 
-TEST(Engine, UnitsAndCalibrationFactor)
-{
+TEST(Engine, UnitsAndCalibrationFactor) {
     struct Case {
         std::string_view unit;
         double millimetres;
     } cases[] = {
-        {kUnitMillimetre, 1.0}, {kUnitCentimetre, 10.0}, {kUnitMetre, 1000.0},
-        {kUnitKilometre, 1e6},  {kUnitPixel, 0.25},      {"m", 1.0},  // without its blank
+        {kUnitMillimetre, 1.0},
+        {kUnitCentimetre, 10.0},
+        {kUnitMetre, 1000.0},
+        {kUnitKilometre, 1e6},
+        {kUnitPixel, 0.25},
+        {"m", 1.0},  // without its blank
         {"MM", 1.0},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(unitMillimetres(c.unit, 4.0), c.millimetres) << c.unit;
+    for (const Case& c : cases) EXPECT_EQ(unitMillimetres(c.unit, 4.0), c.millimetres) << c.unit;
 
     ProjectionParams p = naturalRecord(kAzimuthalEquidistant, 6371000.0);
     p.scaleDenominator = 3.0;
@@ -59,8 +57,7 @@ TEST(Engine, UnitsAndCalibrationFactor)
     EXPECT_EQ(calibrationFactor(p), 6371000.0 * 1000.0 / 3.0 / 7.0);
 }
 
-TEST(Engine, TypeNamesCompareByteForByte)
-{
+TEST(Engine, TypeNamesCompareByteForByte) {
     EXPECT_TRUE(isProjection("UTM", kUtm));
     EXPECT_FALSE(isProjection("utm", kUtm));
     EXPECT_FALSE(isProjection("UTM ", kUtm));
@@ -95,8 +92,7 @@ TEST(Engine, TypeNamesCompareByteForByte)
     EXPECT_NEAR(lon, 20.0, 3e-4);
 }
 
-TEST(Engine, NaturalAzimuthalFromThePole)
-{
+TEST(Engine, NaturalAzimuthalFromThePole) {
     // R = 6371 km, 1 : 1 in metres, reference point at the pole with X = Y = 0:
     // the point on the equator at the central meridian lies a quarter
     // meridian below the pole.
@@ -110,8 +106,7 @@ TEST(Engine, NaturalAzimuthalFromThePole)
     EXPECT_NEAR(y, -kHalfPi * 6371000.0, 1e-6);
 }
 
-TEST(Engine, AspectOfTheMainPoint)
-{
+TEST(Engine, AspectOfTheMainPoint) {
     ProjectionParams p = naturalRecord(kAzimuthalEquidistant);
     double x, y;
     // A main point at the south pole is neither polar nor oblique: y is
@@ -144,8 +139,7 @@ TEST(Engine, AspectOfTheMainPoint)
     EXPECT_NEAR(y, 0.0, 1e-12);
 }
 
-TEST(Engine, PointsDueNorthOfAnObliqueMainPointKeepTheClamp)
-{
+TEST(Engine, PointsDueNorthOfAnObliqueMainPointKeepTheClamp) {
     // The azimuth of a point due north comes from safeAcos(1): 4.5e-6 rad
     // instead of 0, so the point leaves the central line by that angle and
     // the inverse returns a longitude slightly beside it.
@@ -162,8 +156,7 @@ TEST(Engine, PointsDueNorthOfAnObliqueMainPointKeepTheClamp)
     EXPECT_LT(std::fabs(lon - 10.0), 1e-3);
 }
 
-TEST(Engine, RotationTurnsCounterClockwise)
-{
+TEST(Engine, RotationTurnsCounterClockwise) {
     // Equidistant cylinder on the equator: 1 radian east is (1, 0) before the
     // rotation; 90° turn it to (0, 1).
     ProjectionParams p = naturalRecord(kCylinderEquidistant);
@@ -176,8 +169,7 @@ TEST(Engine, RotationTurnsCounterClockwise)
     EXPECT_NEAR(y, 1.0, 1e-15);
 }
 
-TEST(Engine, UnitsScaleTheMap)
-{
+TEST(Engine, UnitsScaleTheMap) {
     for (std::string_view type : kProjectionNames) {
         const ProjectionParams mm = calibratedRecord(type, kUnitMillimetre, 0.0);
         const ProjectionParams cm = calibratedRecord(type, kUnitCentimetre, 0.0);
@@ -193,8 +185,7 @@ TEST(Engine, UnitsScaleTheMap)
     }
 }
 
-TEST(Engine, UpdateOffsetsPutsTheReferencePointInPlace)
-{
+TEST(Engine, UpdateOffsetsPutsTheReferencePointInPlace) {
     for (std::string_view type : kProjectionNames) {
         for (std::string_view unit : kUnitNames) {
             for (double rotation : {0.0, 33.0, -90.0}) {
@@ -221,8 +212,7 @@ TEST(Engine, UpdateOffsetsPutsTheReferencePointInPlace)
     EXPECT_NEAR(y, 0.0, 1e-12);
 }
 
-TEST(Engine, ProjectingLeavesTheRecordAlone)
-{
+TEST(Engine, ProjectingLeavesTheRecordAlone) {
     for (std::string_view type : kProjectionNames) {
         ProjectionParams p = calibratedRecord(type, "km", 12.0);
         updateOffsets(p);
@@ -234,8 +224,7 @@ TEST(Engine, ProjectingLeavesTheRecordAlone)
     }
 }
 
-TEST(Engine, InverseLongitudeIsNormalised)
-{
+TEST(Engine, InverseLongitudeIsNormalised) {
     ProjectionParams p = naturalRecord(kAzimuthalEquidistant);
     p.mainPointLat = 90.0;
     p.mainPointLon = 170.0;
@@ -249,8 +238,7 @@ TEST(Engine, InverseLongitudeIsNormalised)
     }
 }
 
-TEST(Engine, AspectTurningAndBack)
-{
+TEST(Engine, AspectTurningAndBack) {
     // geographicToAspect and aspectToGeographic, hand-derived: from a main
     // point at 0°/0°, the north pole lies a quarter circle away due north,
     // the point 0°/90° E due east.

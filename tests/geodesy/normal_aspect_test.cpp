@@ -36,8 +36,8 @@ struct SnyderCase {
 const SnyderCase kSnyder[] = {
     {"Albers", kConicEqualArea, 1.0, 90.0, -96.0, 60.5, 44.5, 35.0, -75.0, 0.2952720,
      0.2416774 - 1.5562263},
-    {"equidistant conic", kConicEquidistant, 1.0, 90.0, -96.0, 60.5, 44.5, 35.0, -75.0,
-     0.2952057, 0.2424021 - 1.5478181},
+    {"equidistant conic", kConicEquidistant, 1.0, 90.0, -96.0, 60.5, 44.5, 35.0, -75.0, 0.2952057,
+     0.2424021 - 1.5478181},
     {"Lambert conformal conic", kConicConformal, 1.0, 90.0, -96.0, 57.0, 45.0, 35.0, -75.0,
      0.2966785, 0.2462112 - 1.5071429},
     {"oblique stereographic", kAzimuthalConformal, 1.0, 40.0, -100.0, 0.0, 0.0, 30.0, -75.0,
@@ -58,8 +58,7 @@ const SnyderCase kSnyder[] = {
      -0.1661807 - 1.1917536},
 };
 
-TEST(NormalAspect, PublishedSphereExamples)
-{
+TEST(NormalAspect, PublishedSphereExamples) {
     for (const SnyderCase& c : kSnyder) {
         ProjectionParams p = naturalRecord(c.type, c.radius);
         p.mainPointLat = c.mainLat;
@@ -78,8 +77,7 @@ TEST(NormalAspect, PublishedSphereExamples)
     }
 }
 
-TEST(NormalAspect, HandDerivedFormulaValues)
-{
+TEST(NormalAspect, HandDerivedFormulaValues) {
     struct Case {
         const char* what;
         void (*forward)(double, double, double&, double&);
@@ -107,8 +105,7 @@ TEST(NormalAspect, HandDerivedFormulaValues)
     EXPECT_LT(y, -1e15);
 }
 
-TEST(NormalAspect, ClampedInversesStayOffTheMainPointAndItsAntipode)
-{
+TEST(NormalAspect, ClampedInversesStayOffTheMainPointAndItsAntipode) {
     const double smallest = std::acos(0.99999999999);
     double z, alpha;
     azimuthalEqualAreaInverse(0.0, -2.0, z, alpha);
@@ -128,8 +125,7 @@ TEST(NormalAspect, ClampedInversesStayOffTheMainPointAndItsAntipode)
     EXPECT_EQ(z, smallest);
 }
 
-TEST(NormalAspect, CylindersTrueToScaleOnTheEquator)
-{
+TEST(NormalAspect, CylindersTrueToScaleOnTheEquator) {
     const Cylinder k = makeCylinder(kHalfPi);
     for (double phi : {-60.0, -10.0, 0.0, 25.0, 80.0}) {
         const double z = kHalfPi - rad(phi);
@@ -144,8 +140,7 @@ TEST(NormalAspect, CylindersTrueToScaleOnTheEquator)
     }
 }
 
-TEST(NormalAspect, BonneAtTheMainPoint)
-{
+TEST(NormalAspect, BonneAtTheMainPoint) {
     const Bonne k = makeBonne(rad(50.0));
     double x, y;
     bonneForward(k, 0.0, 0.3, x, y);
@@ -158,8 +153,7 @@ TEST(NormalAspect, BonneAtTheMainPoint)
 
 // Equal standard parallels: the tangent cone. Its values must be the limit of
 // those of a pair of distinct parallels closing in on it.
-TEST(NormalAspect, EqualStandardParallelsGiveTheTangentCone)
-{
+TEST(NormalAspect, EqualStandardParallelsGiveTheTangentCone) {
     const double delta = rad(40.0);
     const double near = 1e-5;
     const EquidistantConic eq = makeEquidistantConic(delta, delta);
@@ -201,8 +195,7 @@ TEST(NormalAspect, EqualStandardParallelsGiveTheTangentCone)
 // Cones whose standard parallels lie beyond the equator as seen from a
 // north main point have n < 0 and a negative radius; the Bonne projection
 // with delta1 beyond 90° likewise. The inverse must still invert.
-TEST(NormalAspect, NegativeConesInvert)
-{
+TEST(NormalAspect, NegativeConesInvert) {
     struct Case {
         std::string_view type;
         double delta1, delta2;
@@ -230,8 +223,7 @@ TEST(NormalAspect, NegativeConesInvert)
     }
 }
 
-TEST(NormalAspect, DegenerateParallelsDoNotTrap)
-{
+TEST(NormalAspect, DegenerateParallelsDoNotTrap) {
     // sin delta = 0: the documented infinities and NaN, nothing else.
     const Cylinder zero = makeCylinder(0.0);
     double x, y, z, alpha;

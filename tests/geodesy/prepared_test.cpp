@@ -14,11 +14,9 @@ namespace {
 
 using testing::naturalRecord;
 
-ProjectionParams recordFor(std::string_view type)
-{
+ProjectionParams recordFor(std::string_view type) {
     ProjectionParams p = naturalRecord(type, 6371000.0, "DHDN (Potsdam / Rauenberg)");
-    if (type == kSwissGrid)
-        p.datum = lookupDatum("CH1903 (Obs. Bern)");
+    if (type == kSwissGrid) p.datum = lookupDatum("CH1903 (Obs. Bern)");
     p.scaleDenominator = 100000.0;
     p.unitMillimetres = 10.0;
     p.mainPointLat = 35.0;
@@ -34,12 +32,13 @@ ProjectionParams recordFor(std::string_view type)
     return updateOffsets(p);
 }
 
-bool same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+bool same(double a, double b) {
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
 
 // PreparedProjection gives what projectForward and projectInverse give,
 // bit for bit, on points inside and far outside the usable area.
-TEST(Prepared, SameResultsAsTheEngine)
-{
+TEST(Prepared, SameResultsAsTheEngine) {
     for (std::string_view type : kProjectionNames) {
         const ProjectionParams p = recordFor(type);
         const PreparedProjection prepared(p);
@@ -61,8 +60,7 @@ TEST(Prepared, SameResultsAsTheEngine)
 // The engine keeps record constants between calls; a change of any field
 // that enters the projection must be seen at once, also when records
 // alternate (as the coordinate transformation alternates two sides).
-TEST(Prepared, EveryFieldChangeIsSeenAtOnce)
-{
+TEST(Prepared, EveryFieldChangeIsSeenAtOnce) {
     const std::vector<std::function<void(ProjectionParams&)>> changes = {
         [](ProjectionParams& p) { p.scaleDenominator *= 2.0; },
         [](ProjectionParams& p) { p.datum.semiMajorAxis += 100.0; },

@@ -31,8 +31,7 @@ struct Classified {
     double k, lat0, mainLon, lon0, delta1, delta2, rot;
 };
 
-Classified classify(const ProjectionParams& p)
-{
+Classified classify(const ProjectionParams& p) {
     const std::string& name = p.projectionName;
     Classified c{};
     c.cylinder = isProjection(name, kCylinderEquidistant) ||
@@ -62,8 +61,7 @@ Classified classify(const ProjectionParams& p)
     c.rot = degToRad(p.rotationAngle);
     c.lon0 = c.mainLon;
     c.equatorialCylinder = equatorial && c.cylinder;
-    if (c.equatorialCylinder)
-        c.lon0 = normalizeAngle(c.mainLon - kHalfPi);
+    if (c.equatorialCylinder) c.lon0 = normalizeAngle(c.mainLon - kHalfPi);
     if (oblique && c.cylinder && c.lat0 > 0.0) {
         c.lat0 = -c.lat0;
         c.mainLon = normalizeAngle(c.mainLon - kPi);
@@ -73,18 +71,15 @@ Classified classify(const ProjectionParams& p)
     return c;
 }
 
-void referenceForward(const ProjectionParams& p, double lat, double lon, double& x, double& y)
-{
+void referenceForward(const ProjectionParams& p, double lat, double lon, double& x, double& y) {
     const Classified c = classify(p);
     const std::string& name = p.projectionName;
     const double a = p.datum.semiMajorAxis, b = p.datum.semiMinorAxis, r = p.sphereRadius;
     lat = degToRad(lat);
     lon = normalizeAngle(degToRad(lon) - c.lon0);
     double z = 0.0, alpha = 0.0;
-    if (!c.strip && !c.swiss)
-        geographicToAspect(lat, lon, c.lat0, c.mainLon, z, alpha);
-    if (c.equatorialCylinder)
-        alpha = -normalizeAngle(alpha + kHalfPi);
+    if (!c.strip && !c.swiss) geographicToAspect(lat, lon, c.lat0, c.mainLon, z, alpha);
+    if (c.equatorialCylinder) alpha = -normalizeAngle(alpha + kHalfPi);
     x = y = 0.0;
     if (isProjection(name, kConicEquidistant))
         equidistantConicForward(makeEquidistantConic(c.delta1, c.delta2), z, alpha, x, y);
@@ -119,27 +114,22 @@ void referenceForward(const ProjectionParams& p, double lat, double lon, double&
             y = y * 0.9996;
         }
     }
-    if (c.equatorialCylinder)
-        std::swap(x, y);
-    if (!c.polar)
-        y = -y;
+    if (c.equatorialCylinder) std::swap(x, y);
+    if (!c.polar) y = -y;
     rotateAboutPoint(x, y, 0.0, 0.0, c.rot, x, y);
     x = c.k * x + p.offsetX;
     y = c.k * y + p.offsetY;
 }
 
-void referenceInverse(const ProjectionParams& p, double x, double y, double& lat, double& lon)
-{
+void referenceInverse(const ProjectionParams& p, double x, double y, double& lat, double& lon) {
     const Classified c = classify(p);
     const std::string& name = p.projectionName;
     const double a = p.datum.semiMajorAxis, b = p.datum.semiMinorAxis, r = p.sphereRadius;
     x = (x - p.offsetX) / c.k;
     y = (y - p.offsetY) / c.k;
     rotateAboutPoint(x, y, 0.0, 0.0, -c.rot, x, y);
-    if (!c.polar)
-        y = -y;
-    if (c.equatorialCylinder)
-        std::swap(x, y);
+    if (!c.polar) y = -y;
+    if (c.equatorialCylinder) std::swap(x, y);
     double z = 0.0, alpha = 0.0;
     lat = lon = 0.0;
     if (isProjection(name, kConicEquidistant))
@@ -173,18 +163,15 @@ void referenceInverse(const ProjectionParams& p, double x, double y, double& lat
         }
         transverseMercatorInverse(a, b, x, y, lat, lon);
     }
-    if (c.equatorialCylinder)
-        alpha = -normalizeAngle(alpha + kHalfPi);
-    if (!c.strip && !c.swiss)
-        aspectToGeographic(z, alpha, c.lat0, c.mainLon, lat, lon);
+    if (c.equatorialCylinder) alpha = -normalizeAngle(alpha + kHalfPi);
+    if (!c.strip && !c.swiss) aspectToGeographic(z, alpha, c.lat0, c.mainLon, lat, lon);
     lon = normalizeAngle(c.lon0 + lon);
     lat = radToDeg(lat);
     lon = radToDeg(lon);
 }
 
 // Distance in units in the last place of the larger of the two coordinates.
-double ulps(double got1, double got2, double want1, double want2)
-{
+double ulps(double got1, double got2, double want1, double want2) {
     const double scale = std::max(std::fabs(want1), std::fabs(want2));
     const double ulp = std::nextafter(scale, INFINITY) - scale;
     return std::max(std::fabs(got1 - want1), std::fabs(got2 - want2)) / ulp;
@@ -195,8 +182,7 @@ struct Setting {
     double mainLat, rotation, offsetX;
 };
 
-TEST(ReferenceChain, EngineStaysWithinAFewUlps)
-{
+TEST(ReferenceChain, EngineStaysWithinAFewUlps) {
     const Setting settings[] = {
         {"polar, natural", 90.0, 0.0, 0.0},
         {"oblique, rotated", 47.3, 23.0, 0.0},
@@ -207,8 +193,7 @@ TEST(ReferenceChain, EngineStaysWithinAFewUlps)
     for (std::string_view type : kProjectionNames) {
         for (const Setting& s : settings) {
             ProjectionParams p = testing::naturalRecord(type, 6371000.0, "MGI (Hermannskogel)");
-            if (type == kSwissGrid)
-                p.datum = lookupDatum("CH1903 (Obs. Bern)");
+            if (type == kSwissGrid) p.datum = lookupDatum("CH1903 (Obs. Bern)");
             p.scaleDenominator = 25000.0;
             p.unitMillimetres = 1.0;
             p.mainPointLat = s.mainLat;

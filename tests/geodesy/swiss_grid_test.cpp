@@ -17,8 +17,7 @@ using testing::naturalRecord;
 using testing::rad;
 
 // The grid as the projection dialog proposes it for natural coordinates.
-ProjectionParams swissGrid()
-{
+ProjectionParams swissGrid() {
     ProjectionParams p = naturalRecord(kSwissGrid, 6371000.0, "CH1903 (Obs. Bern)");
     p.refPointLat = 46.95240556;
     p.refPointLon = 7.43958333;
@@ -27,8 +26,7 @@ ProjectionParams swissGrid()
     return updateOffsets(p);
 }
 
-TEST(SwissGrid, ConstantsOfTheBesselEllipsoid)
-{
+TEST(SwissGrid, ConstantsOfTheBesselEllipsoid) {
     // Published: sphere radius 6378815.904 m, fundamental point on the
     // sphere at 46°54'27.8" (rounded to 0.1").
     const SwissGrid k = makeSwissGrid(kBesselA, kBesselB);
@@ -36,8 +34,7 @@ TEST(SwissGrid, ConstantsOfTheBesselEllipsoid)
     EXPECT_NEAR(k.b0, rad(degrees(46, 54, 27.8)), rad(0.05 / 3600.0));
 }
 
-TEST(SwissGrid, PublishedGridCoordinates)
-{
+TEST(SwissGrid, PublishedGridCoordinates) {
     // CH1903 geographic coordinates on the Bessel ellipsoid and their LV03
     // grid coordinates. The first is the fundamental point (the old
     // observatory of Bern) in its published sexagesimal form; the second a
@@ -63,8 +60,7 @@ TEST(SwissGrid, PublishedGridCoordinates)
     }
 }
 
-TEST(SwissGrid, FundamentalPointIsTheOrigin)
-{
+TEST(SwissGrid, FundamentalPointIsTheOrigin) {
     double e, n;
     swissGridForward(kBesselA, kBesselB, rad(46.95240556), 0.0, e, n);
     EXPECT_NEAR(e, 0.0, 1e-6);
@@ -76,8 +72,7 @@ TEST(SwissGrid, FundamentalPointIsTheOrigin)
     EXPECT_NEAR(y, 200000.0, 1e-9);
 }
 
-TEST(SwissGrid, QuadrantsAroundTheFundamentalPoint)
-{
+TEST(SwissGrid, QuadrantsAroundTheFundamentalPoint) {
     struct Case {
         double dLat, dLon;
         int signEasting, signNorthing;
@@ -90,8 +85,7 @@ TEST(SwissGrid, QuadrantsAroundTheFundamentalPoint)
     }
 }
 
-TEST(SwissGrid, InverseOverTheGridArea)
-{
+TEST(SwissGrid, InverseOverTheGridArea) {
     const ProjectionParams p = swissGrid();
     for (double lat = 45.5; lat <= 48.0; lat += 0.25) {
         for (double lon = 5.5; lon <= 11.0; lon += 0.5) {
@@ -106,8 +100,7 @@ TEST(SwissGrid, InverseOverTheGridArea)
 
 // The turning of the sphere as first written, with the cosine of each arc
 // sine taken from the rounded angle; the engine takes it as a square root.
-void turnAsWritten(const SwissGrid& k, double phi, double dl, double& e, double& n)
-{
+void turnAsWritten(const SwissGrid& k, double phi, double dl, double& e, double& n) {
     const double q = 0.7853981633974483;
     const double es = k.eccentricity * std::sin(phi);
     const double s = k.alpha * (std::log(std::tan(q + phi / 2.0)) -
@@ -115,15 +108,14 @@ void turnAsWritten(const SwissGrid& k, double phi, double dl, double& e, double&
                      k.k;
     const double bs = 2.0 * (std::atan(std::exp(s)) - q);
     const double ls = k.alpha * dl;
-    const double bq = std::asin(std::cos(k.b0) * std::sin(bs) -
-                                std::sin(k.b0) * std::cos(bs) * std::cos(ls));
+    const double bq =
+        std::asin(std::cos(k.b0) * std::sin(bs) - std::sin(k.b0) * std::cos(bs) * std::cos(ls));
     const double lq = std::asin(std::cos(bs) * std::sin(ls) / std::cos(bq));
     e = k.radius * lq;
     n = k.radius * std::log(std::tan(q + bq / 2.0));
 }
 
-TEST(SwissGrid, SquareRootCosineAgreesWithinAUnitInTheLastPlace)
-{
+TEST(SwissGrid, SquareRootCosineAgreesWithinAUnitInTheLastPlace) {
     const SwissGrid k = makeSwissGrid(kBesselA, kBesselB);
     for (double lat = 45.6; lat < 48.0; lat += 0.05) {
         for (double lon = 5.7; lon < 10.6; lon += 0.07) {
@@ -142,8 +134,7 @@ TEST(SwissGrid, SquareRootCosineAgreesWithinAUnitInTheLastPlace)
     }
 }
 
-TEST(SwissGrid, LatitudeFromSphereEndsOnEveryInput)
-{
+TEST(SwissGrid, LatitudeFromSphereEndsOnEveryInput) {
     const SwissGrid k = makeSwissGrid(kBesselA, kBesselB);
     // Ordinary input: the spherical latitude of the fundamental point is b0.
     EXPECT_NEAR(swissGridLatitudeFromSphere(k, k.b0), rad(46.95240556), 1e-10);

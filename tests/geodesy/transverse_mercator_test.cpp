@@ -19,8 +19,7 @@ using testing::rad;
 
 // The exact meridian arc of the ellipsoid, integrated numerically (composite
 // Simpson rule in long double over the meridian radius of curvature).
-double exactMeridianArc(double a, double b, double phi)
-{
+double exactMeridianArc(double a, double b, double phi) {
     const long double e2 = ((long double)a * a - (long double)b * b) / ((long double)a * a);
     const int steps = 20000;
     const long double h = phi / steps;
@@ -29,16 +28,14 @@ double exactMeridianArc(double a, double b, double phi)
         return a * (1.0L - e2) / std::pow(1.0L - e2 * s * s, 1.5L);
     };
     long double sum = radius(0.0L) + radius(phi);
-    for (int i = 1; i < steps; ++i)
-        sum += radius(i * h) * (i % 2 ? 4.0L : 2.0L);
+    for (int i = 1; i < steps; ++i) sum += radius(i * h) * (i % 2 ? 4.0L : 2.0L);
     return static_cast<double>(sum * h / 3.0L);
 }
 
 // The series stops at the fourth power of e'^2; the first omitted term alone
 // is worth 0.09 mm at the pole, and the sum of the omitted terms stays below
 // 0.13 mm at every latitude (0.12 mm at 80°, 0.11 mm at 30°).
-TEST(TransverseMercator, MeridianArcAgreesWithTheExactArc)
-{
+TEST(TransverseMercator, MeridianArcAgreesWithTheExactArc) {
     const TransverseMercator k = makeTransverseMercator(kBesselA, kBesselB);
     for (double phi = -89.0; phi <= 89.0; phi += 7.0) {
         const double exact = exactMeridianArc(kBesselA, kBesselB, rad(phi));
@@ -50,8 +47,7 @@ TEST(TransverseMercator, MeridianArcAgreesWithTheExactArc)
     }
 }
 
-TEST(TransverseMercator, HarmonicsFromOneSineGiveTheSameArc)
-{
+TEST(TransverseMercator, HarmonicsFromOneSineGiveTheSameArc) {
     // The arc takes sin 4phi and sin 6phi from sin 2phi and cos 2phi; the sum
     // must be the one with three separate sines (here bit for bit; a unit in
     // the last place allowed for other mathematical libraries).
@@ -66,8 +62,7 @@ TEST(TransverseMercator, HarmonicsFromOneSineGiveTheSameArc)
 
 // Published coordinates. Tolerances: the published values carry 0.1 m (or
 // 0.01 m); the series itself is good to millimetres within a strip.
-TEST(TransverseMercator, PublishedUtmCoordinates)
-{
+TEST(TransverseMercator, PublishedUtmCoordinates) {
     struct Case {
         const char* what;
         double a, b;
@@ -99,8 +94,7 @@ TEST(TransverseMercator, PublishedUtmCoordinates)
     }
 }
 
-TEST(TransverseMercator, SymmetryAndTheEquator)
-{
+TEST(TransverseMercator, SymmetryAndTheEquator) {
     for (double phi : {-50.0, 0.0, 12.5, 48.0}) {
         for (double l : {0.5, 2.0, 3.0}) {
             double e1, n1, e2, n2;
@@ -116,8 +110,7 @@ TEST(TransverseMercator, SymmetryAndTheEquator)
     }
 }
 
-TEST(TransverseMercator, InverseWithinMillimetres)
-{
+TEST(TransverseMercator, InverseWithinMillimetres) {
     // 0.3 mm in latitude and 3 mm in longitude, as distances on the ground.
     const double metresPerRadian = 6378000.0;
     for (double phi = -60.0; phi <= 60.0; phi += 7.5) {
@@ -132,8 +125,7 @@ TEST(TransverseMercator, InverseWithinMillimetres)
     }
 }
 
-TEST(TransverseMercator, InverseLongitudeStaysWithinAQuarter)
-{
+TEST(TransverseMercator, InverseLongitudeStaysWithinAQuarter) {
     for (double easting : {-2e7, -5e6, 0.0, 5e6, 2e7}) {
         double phi, l;
         transverseMercatorInverse(kBesselA, kBesselB, easting, 5e6, phi, l);
@@ -142,8 +134,7 @@ TEST(TransverseMercator, InverseLongitudeStaysWithinAQuarter)
     }
 }
 
-TEST(TransverseMercator, StripTypesDifferOnlyInMeridianAndScale)
-{
+TEST(TransverseMercator, StripTypesDifferOnlyInMeridianAndScale) {
     // UTM is 0.9996 times Krassovsky on the same central meridian and ellipsoid
     // (zone 31 and strip 1 both have 3° E).
     ProjectionParams utm = naturalRecord(kUtm, 6371000.0, "DHDN (Potsdam / Rauenberg)");
@@ -164,19 +155,20 @@ TEST(TransverseMercator, StripTypesDifferOnlyInMeridianAndScale)
         int strip;
         double centralMeridian;
     } meridians[] = {
-        {kGaussKruegerGermany, 4, 12.0},   {kKrassovsky, 5, 27.0},
-        {kUtm, 33, 15.0},                  {kUtm, 1, -177.0},
+        {kGaussKruegerGermany, 4, 12.0},
+        {kKrassovsky, 5, 27.0},
+        {kUtm, 33, 15.0},
+        {kUtm, 1, -177.0},
         {kGaussKruegerAustria, 31, 31.0 - 17.666666667},
-        {kGaussKruegerGeneral, 7, 0.0},    {kConicConformal, 4, 0.0},
+        {kGaussKruegerGeneral, 7, 0.0},
+        {kConicConformal, 4, 0.0},
     };
     for (const Meridian& m : meridians)
-        EXPECT_EQ(stripCentralMeridian(m.strip, std::string(m.type)), m.centralMeridian)
-            << m.type;
+        EXPECT_EQ(stripCentralMeridian(m.strip, std::string(m.type)), m.centralMeridian) << m.type;
 
     // A point on the central meridian has easting 0 for every strip type.
     for (const Meridian& m : meridians) {
-        if (m.type == kConicConformal || m.type == kGaussKruegerGeneral)
-            continue;
+        if (m.type == kConicConformal || m.type == kGaussKruegerGeneral) continue;
         ProjectionParams p = naturalRecord(m.type, 6371000.0, "DHDN (Potsdam / Rauenberg)");
         p.stripNumber = m.strip;
         p.mainPointLon = 99.0;  // ignored by the strip types with a strip number
@@ -186,8 +178,7 @@ TEST(TransverseMercator, StripTypesDifferOnlyInMeridianAndScale)
     }
 }
 
-TEST(TransverseMercator, GeneralTypeUsesTheEnteredMeridian)
-{
+TEST(TransverseMercator, GeneralTypeUsesTheEnteredMeridian) {
     ProjectionParams p = naturalRecord(kGaussKruegerGeneral, 6371000.0, "MGI (Hermannskogel)");
     p.mainPointLon = 13.25;
     double x1, y1, x2, y2;
