@@ -157,7 +157,9 @@ bool Dialog::focusLost(QWidget* edit, Qt::FocusReason reason) {
         if (reason == Qt::MouseFocusReason) swallowCurrentMousePress();
         // Back in the edit: it never really lost the focus, so it must not
         // see this event (a line edit would drop the selection of its text).
-        return QApplication::focusWidget() == edit;
+        // On a real display the box still holds the activation here and the
+        // edit is only the dialog's focus child until the dialog gets it back.
+        return focusWidget() == edit;
     }
     return false;
 }

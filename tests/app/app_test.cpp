@@ -1,14 +1,14 @@
 // The application shell: the program's run, the menu, the tool dialogs held
 // by the main window, the About box, and how the program ends.
 
+#include <gtest/gtest.h>
 #include <clocale>
 #include <cstdio>
-#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QFile>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -306,6 +306,49 @@ TEST_F(MainWindowTest, HeldEscapeClosesTheToolButNotTheProgram) {
     }
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.m_dlgDistance.m_dPlace1Lat, 33.0);
+}
+
+// The real way the main window opens a tool: a modal run of the member
+// dialog (the About box: a local one) that blocks the main window until it
+// ends. A zero timer fires inside that run and ends it.
+TEST(MainWindow, ToolsAndTheAboutBoxRunModally) {
+    platform::RecordingMessageService messages;
+    CGitterwerkDlg window;
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const struct {
+        int id;
+        QDialog* dialog;  // nullptr: the About box
+    } commands[] = {{40006, &window.m_dlgGraticule},
+                    {40007, &window.m_dlgTransform},
+                    {40004, &window.m_dlgDistance},
+                    {40002, nullptr}};
+    for (const auto& c : commands) {
+        const QWidget* modal = nullptr;
+        bool shownModal = false;
+        QString title;
+        QTimer timer;  // gone with the iteration if the run were not modal
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            modal = dialog;
+            shownModal = dialog->isModal() && dialog->isVisible();
+            title = dialog->windowTitle();
+            dialog->reject();
+        });
+        timer.start(0);
+        window.commandAction(c.id)->trigger();  // returns when the modal run has ended
+        EXPECT_TRUE(shownModal) << c.id;
+        if (c.dialog != nullptr) {
+            EXPECT_EQ(modal, c.dialog) << c.id;
+            EXPECT_FALSE(c.dialog->isVisible()) << c.id;
+        } else {
+            EXPECT_EQ(title, QStringLiteral("Info über Gitterwerk"));
+        }
+    }
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST(DisplayCheck, NeedsOneOfTheThreeVariables) {

@@ -57,6 +57,27 @@ TEST_F(FocusTest, FailedCheckShowsOneMessageAndKeepsTheFocus) {
     EXPECT_EQ(dialog.south->selectedText(), "100");
 }
 
+// On a real display a message box takes the activation, and the dialog gets
+// it back only after the check has returned: the field must keep its text
+// selected for retyping all the same.
+TEST_F(FocusTest, FailedCheckKeepsTheTextSelectedWhenTheBoxTookTheActivation) {
+    QWidget box;
+    boxes.onMessage = [&box](const platform::RecordedMessage&) {
+        box.show();
+        box.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    };
+    type(dialog.south, "100");
+    QTest::keyClick(dialog.south, Qt::Key_Tab);
+    ASSERT_EQ(boxes.texts(), QStringList{kSouthRange});
+    box.hide();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_EQ(QApplication::focusWidget(), dialog.south);
+    EXPECT_EQ(dialog.south->selectedText(), "100");
+    EXPECT_EQ(dialog.southChecks, 1);
+}
+
 TEST_F(FocusTest, UnparsableFieldGetsTheFocusInsteadOfTheWatchedOne) {
     dialog.strip->setText("x");
     type(dialog.south, "5");

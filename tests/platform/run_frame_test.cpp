@@ -179,6 +179,34 @@ TEST_F(RunFrameTest, BoxDuringTheRunShowsTheNormalCursorAndTheAnimationGoesOn) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+// The busy-cursor timer: 80 ms, a child of the dialog that runs the
+// operation, only between started() and stopped() (or the frame's end).
+TEST_F(RunFrameTest, EightyMillisecondTimerLivesOnTheDialogWhileTheFilesAreOpen) {
+    const auto activeTimers = [this] {
+        std::vector<const QTimer*> timers;
+        for (const QTimer* timer : dialog.findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
+            if (timer->isActive()) timers.push_back(timer);
+        }
+        return timers;
+    };
+    const size_t before = activeTimers().size();
+    for (const bool viaStopped : {true, false}) {
+        RunFrame frame(dialog, dialog.progress);
+        EXPECT_EQ(activeTimers().size(), before);  // not before the files are open
+        frame.started();
+        const std::vector<const QTimer*> timers = activeTimers();
+        ASSERT_EQ(timers.size(), before + 1);
+        const QTimer* timer = timers.back();
+        EXPECT_EQ(timer->interval(), 80);
+        EXPECT_FALSE(timer->isSingleShot());
+        if (viaStopped) {
+            frame.stopped();
+            EXPECT_EQ(activeTimers().size(), before);
+        }
+    }
+    EXPECT_EQ(activeTimers().size(), before);
+}
+
 TEST_F(RunFrameTest, EndingTheFrameWithoutStoppedRestoresEverything) {
     {
         RunFrame frame(dialog, dialog.progress);
