@@ -7,7 +7,7 @@
 
 #include "definition/datum_dlg.h"
 #include "definition/projection_dlg.h"
-#include "tests/definition/dialog_driver.h"
+#include "tests/support/dialog_driver.h"
 
 namespace {
 

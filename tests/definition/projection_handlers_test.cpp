@@ -9,7 +9,7 @@
 
 #include "definition/projection_dlg.h"
 #include "geodesy/catalogues.h"
-#include "tests/definition/dialog_driver.h"
+#include "tests/support/dialog_driver.h"
 
 namespace {
 

@@ -19,69 +19,21 @@
 #include "graticule/graticule_dlg.h"
 #include "platform/controls.h"
 #include "platform/recording_messages.h"
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
+#include "tests/support/dialog_driver.h"
 
 namespace dialog_test {
 
+using driver::choose;
+using driver::click;
+using driver::focused;
+using driver::key;
+using driver::open;
+using driver::text;
+using driver::type;
+
 template <class W = QWidget>
 W* control(QWidget* dialog, int id) {
-    W* widget = platform::findControlAs<W>(dialog, id);
-    EXPECT_NE(widget, nullptr) << "control " << id;
-    return widget;
-}
-
-inline void open(QWidget* dialog) {
-    dialog->show();
-    dialog->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-    ASSERT_TRUE(QTest::qWaitFor([dialog] { return dialog->isActiveWindow(); }));
-}
-
-// Puts the focus into the edit (running the check of the field left), selects
-// its text and types over it.
-inline void type(QWidget* dialog, int id, const QString& text) {
-    auto* edit = control<QLineEdit>(dialog, id);
-    edit->setFocus(Qt::TabFocusReason);
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
-
-inline void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* focus = QApplication::focusWidget();
-    ASSERT_NE(focus, nullptr);
-    QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
-}
-
-inline void click(QWidget* dialog, int id) {
-    QTest::mouseClick(control<QAbstractButton>(dialog, id), Qt::LeftButton);
-}
-
-// Opens the list with the mouse and picks the entry in the popup.
-inline void choose(QWidget* dialog, int id, const QString& entry) {
-    auto* combo = control<QComboBox>(dialog, id);
-    const int index = combo->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    ASSERT_GE(index, 0) << entry.toStdString();
-    QTest::mouseClick(combo, Qt::LeftButton);
-    QAbstractItemView* view = combo->view();
-    if (!view->isVisible()) return;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-    view->setCurrentIndex(view->model()->index(index, 0));
-    QTest::keyClick(view, Qt::Key_Return);
-}
-
-inline QString text(QWidget* dialog, int id) {
-    QWidget* widget = control(dialog, id);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentText();
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
-    return {};
-}
-
-inline bool focused(QWidget* dialog, int id) {
-    return control(dialog, id)->hasFocus();
+    return driver::find<W>(dialog, id);
 }
 
 // A projection record through the engine: the Bonne projection on the

@@ -54,10 +54,10 @@ inline void type(QWidget* dialog, int id, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
-inline void key(Qt::Key key) {
+inline void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr);
-    QTest::keyClick(focus, key);
+    QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
 }
 
 inline void click(QWidget* dialog, int id) {
@@ -89,6 +89,7 @@ inline QString text(QWidget* dialog, int id) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
     if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
     if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->currentText();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
     return {};
 }
 
