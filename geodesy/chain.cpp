@@ -2,12 +2,10 @@
 
 #include <array>
 #include <cmath>
-#include <cstring>
-#include <initializer_list>
 #include <utility>
 
 #include "geodesy/angles_inline.h"
-#include "geodesy/azimuthal.h"
+#include "geodesy/chain_run.h"
 #include "geodesy/engine.h"
 #include "geodesy/projection_names.h"
 
@@ -79,76 +77,23 @@ constexpr std::array<TypeRow, 16> kTypes = {{
 constexpr TypeRow kUnknownRow = {
     {}, ProjectionType::Unknown, Family::None, Body::Sphere, MeridianRule::MainPoint};
 
-constexpr std::size_t kLongestName = 37;
-
-// A name is found by its length and first byte, then confirmed byte for byte:
-// at most two names share a length, and no two share length and first byte.
-constexpr bool lengthAndFirstByteDistinguish() {
+// The row of a name, found by classifyProjection; the rows are in the order
+// of the type names and of ProjectionType.
+constexpr bool rowsInTypeOrder() {
     for (std::size_t i = 0; i < kTypes.size(); ++i) {
-        if (kTypes[i].name.empty() || kTypes[i].name.size() > kLongestName) return false;
-        int sameLength = 0;
-        for (std::size_t j = 0; j < kTypes.size(); ++j) {
-            if (kTypes[i].name.size() != kTypes[j].name.size()) continue;
-            ++sameLength;
-            if (i != j && kTypes[i].name[0] == kTypes[j].name[0]) return false;
-        }
-        if (sameLength > 2) return false;
+        if (kTypes[i].name != kProjectionNames[i]) return false;
+        if (static_cast<std::size_t>(kTypes[i].type) != i) return false;
     }
     return true;
 }
-static_assert(lengthAndFirstByteDistinguish());
-
-// Byte equality of two texts of length n, eight bytes at a time (the names
-// are 3 to 37 bytes long; this runs on every call of the engine).
-bool sameBytes(const char* a, const char* b, std::size_t n) {
-    for (; n >= 8; n -= 8, a += 8, b += 8) {
-        std::uint64_t wordA, wordB;
-        std::memcpy(&wordA, a, 8);
-        std::memcpy(&wordB, b, 8);
-        if (wordA != wordB) return false;
-    }
-    for (; n > 0; --n, ++a, ++b) {
-        if (*a != *b) return false;
-    }
-    return true;
-}
-
-// The rows by name length: at most two names share a length, and those two
-// differ in their first byte.
-struct LengthSlot {
-    std::int8_t first = -1;
-    std::int8_t second = -1;
-};
-
-constexpr std::array<LengthSlot, kLongestName + 1> rowsByLength() {
-    std::array<LengthSlot, kLongestName + 1> slots{};
-    for (std::size_t i = 0; i < kTypes.size(); ++i) {
-        LengthSlot& slot = slots[kTypes[i].name.size()];
-        (slot.first < 0 ? slot.first : slot.second) = static_cast<std::int8_t>(i);
-    }
-    return slots;
-}
-constexpr std::array<LengthSlot, kLongestName + 1> kRowsByLength = rowsByLength();
+static_assert(rowsInTypeOrder());
 
 const TypeRow& findRow(std::string_view name) {
-    if (name.size() > kLongestName) return kUnknownRow;
-    const LengthSlot slot = kRowsByLength[name.size()];
-    for (const std::int8_t index : {slot.first, slot.second}) {
-        if (index < 0) break;
-        const TypeRow& row = kTypes[static_cast<std::size_t>(index)];
-        if (name[0] == row.name[0])
-            return sameBytes(name.data(), row.name.data(), name.size()) ? row : kUnknownRow;
-    }
-    return kUnknownRow;
+    const ProjectionType type = classifyProjection(name);
+    return type == ProjectionType::Unknown ? kUnknownRow : kTypes[static_cast<std::size_t>(type)];
 }
-
-constexpr double kUtmScale = 0.9996;
 
 }  // namespace
-
-ProjectionType classifyProjection(std::string_view name) {
-    return findRow(name).type;
-}
 
 double stripCentralMeridian(std::int32_t strip, ProjectionType type) {
     const double n = strip;
@@ -252,165 +197,27 @@ void prepareChain(const ProjectionParams& p, ChainConstants& c) {
         default:
             break;
     }
+
+    double formulaScale = c.k / p.sphereRadius;
+    if (row.type == ProjectionType::Utm) formulaScale = formulaScale * kUtmScale;
+    if (row.type == ProjectionType::SwissGrid)
+        formulaScale = formulaScale * c.family.swissGrid.radius;
+    c.formulaCos = formulaScale * c.cosRot;
+    c.formulaSin = formulaScale * c.sinRot;
+    double inverseScale = p.sphereRadius / c.k;
+    if (row.type == ProjectionType::Utm) inverseScale = inverseScale / kUtmScale;
+    if (row.type == ProjectionType::SwissGrid)
+        inverseScale = inverseScale / c.family.swissGrid.radius;
+    c.inverseCos = inverseScale * c.cosRot;
+    c.inverseSin = inverseScale * c.sinRot;
 }
 
-void forwardChain(const ChainConstants& c, double lat, double lon, double& xOut, double& yOut) {
-    lat = inl::degToRad(lat);
-    lon = inl::normalizeAngle(inl::degToRad(lon) - c.lon0);
-
-    double z = 0.0;
-    double alpha = 0.0;
-    if (c.sphericalAspect) aspect::toAspect(c.mainPoint, lat, lon, z, alpha);
-    if (c.equatorialCylinder) alpha = -inl::normalizeAngle(alpha + kHalfPi);
-
-    double x = 0.0;
-    double y = 0.0;
-    switch (c.type) {
-        case ProjectionType::ConicEquidistant:
-            equidistantConicForward(c.family.equidistantConic, z, alpha, x, y);
-            break;
-        case ProjectionType::ConicEqualArea:
-            equalAreaConicForward(c.family.equalAreaConic, z, alpha, x, y);
-            break;
-        case ProjectionType::ConicConformal:
-            conformalConicForward(c.family.conformalConic, z, alpha, x, y);
-            break;
-        case ProjectionType::AzimuthalEquidistant:
-            azimuthalEquidistantForward(z, alpha, x, y);
-            break;
-        case ProjectionType::AzimuthalEqualArea:
-            azimuthalEqualAreaForward(z, alpha, x, y);
-            break;
-        case ProjectionType::AzimuthalConformal:
-            azimuthalConformalForward(z, alpha, x, y);
-            break;
-        case ProjectionType::CylinderEquidistant:
-            cylinderEquidistantForward(c.family.cylinder, z, alpha, x, y);
-            break;
-        case ProjectionType::CylinderEqualArea:
-            cylinderEqualAreaForward(c.family.cylinder, z, alpha, x, y);
-            break;
-        case ProjectionType::CylinderConformal:
-            cylinderConformalForward(c.family.cylinder, z, alpha, x, y);
-            break;
-        case ProjectionType::Bonne:
-            bonneForward(c.family.bonne, z, alpha, x, y);
-            break;
-        case ProjectionType::SwissGrid:
-            swissGridForward(c.family.swissGrid, lat, lon, x, y);
-            x = x / c.radius;
-            y = y / c.radius;
-            break;
-        case ProjectionType::GaussKruegerGermany:
-        case ProjectionType::GaussKruegerAustria:
-        case ProjectionType::GaussKruegerGeneral:
-        case ProjectionType::Krassovsky:
-            transverseMercatorForward(c.family.transverseMercator, lat, lon, x, y);
-            x = x / c.radius;
-            y = y / c.radius;
-            break;
-        case ProjectionType::Utm:
-            transverseMercatorForward(c.family.transverseMercator, lat, lon, x, y);
-            x = x / c.radius;
-            y = y / c.radius;
-            x = x * kUtmScale;
-            y = y * kUtmScale;
-            break;
-        case ProjectionType::Unknown:
-            break;
-    }
-
-    if (c.equatorialCylinder) std::swap(x, y);
-    if (!c.polar) y = -y;
-    const double turnedX = x * c.cosRot - y * c.sinRot;
-    const double turnedY = x * c.sinRot + y * c.cosRot;
-    xOut = c.k * turnedX + c.offsetX;
-    yOut = c.k * turnedY + c.offsetY;
+void forwardChain(const ChainConstants& c, double lat, double lon, double& x, double& y) {
+    runForward(c, lat, lon, x, y);
 }
 
-void inverseChain(const ChainConstants& c, double x, double y, double& latOut, double& lonOut) {
-    x = (x - c.offsetX) / c.k;
-    y = (y - c.offsetY) / c.k;
-    if (c.sphericalAspect) {
-        // The inverse turning of the sphere is ill-conditioned near the main
-        // point's meridian (arc cosines of arguments near 1): turn by radius
-        // and angle exactly as the chain does, so that its results stay those
-        // of the chain there too.
-        inl::rotateAboutPoint(x, y, 0.0, 0.0, -c.rot, x, y);
-    } else {
-        // Turned back by the negative angle: cos(-rot) = cos rot, sin(-rot) = -sin rot.
-        const double turnedX = x * c.cosRot + y * c.sinRot;
-        const double turnedY = y * c.cosRot - x * c.sinRot;
-        x = turnedX;
-        y = turnedY;
-    }
-    if (!c.polar) y = -y;
-    if (c.equatorialCylinder) std::swap(x, y);
-
-    double z = 0.0;
-    double alpha = 0.0;
-    double lat = 0.0;
-    double lon = 0.0;
-    switch (c.type) {
-        case ProjectionType::ConicEquidistant:
-            equidistantConicInverse(c.family.equidistantConic, x, y, z, alpha);
-            break;
-        case ProjectionType::ConicEqualArea:
-            equalAreaConicInverse(c.family.equalAreaConic, x, y, z, alpha);
-            break;
-        case ProjectionType::ConicConformal:
-            conformalConicInverse(c.family.conformalConic, x, y, z, alpha);
-            break;
-        case ProjectionType::AzimuthalEquidistant:
-            azimuthalEquidistantInverse(x, y, z, alpha);
-            break;
-        case ProjectionType::AzimuthalEqualArea:
-            azimuthalEqualAreaInverse(x, y, z, alpha);
-            break;
-        case ProjectionType::AzimuthalConformal:
-            azimuthalConformalInverse(x, y, z, alpha);
-            break;
-        case ProjectionType::CylinderEquidistant:
-            cylinderEquidistantInverse(c.family.cylinder, x, y, z, alpha);
-            break;
-        case ProjectionType::CylinderEqualArea:
-            cylinderEqualAreaInverse(c.family.cylinder, x, y, z, alpha);
-            break;
-        case ProjectionType::CylinderConformal:
-            cylinderConformalInverse(c.family.cylinder, x, y, z, alpha);
-            break;
-        case ProjectionType::Bonne:
-            bonneInverse(c.family.bonne, x, y, z, alpha);
-            break;
-        case ProjectionType::SwissGrid:
-            x = x * c.radius;
-            y = y * c.radius;
-            swissGridInverse(c.family.swissGrid, x, y, lat, lon);
-            break;
-        case ProjectionType::GaussKruegerGermany:
-        case ProjectionType::GaussKruegerAustria:
-        case ProjectionType::GaussKruegerGeneral:
-        case ProjectionType::Krassovsky:
-            x = x * c.radius;
-            y = y * c.radius;
-            transverseMercatorInverse(c.family.transverseMercator, x, y, lat, lon);
-            break;
-        case ProjectionType::Utm:
-            x = x * c.radius;
-            y = y * c.radius;
-            x = x / kUtmScale;
-            y = y / kUtmScale;
-            transverseMercatorInverse(c.family.transverseMercator, x, y, lat, lon);
-            break;
-        case ProjectionType::Unknown:
-            break;  // z = alpha = 0: the main point
-    }
-
-    if (c.equatorialCylinder) alpha = -inl::normalizeAngle(alpha + kHalfPi);
-    if (c.sphericalAspect) aspect::fromAspect(c.mainPoint, z, alpha, lat, lon);
-    lon = inl::normalizeAngle(c.lon0 + lon);
-    latOut = inl::radToDeg(lat);
-    lonOut = inl::radToDeg(lon);
+void inverseChain(const ChainConstants& c, double x, double y, double& lat, double& lon) {
+    runInverse(c, x, y, lat, lon);
 }
 
 }  // namespace geodesy::detail

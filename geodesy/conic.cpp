@@ -36,46 +36,4 @@ ConformalConic makeConformalConic(double delta1, double delta2) {
     return {n, f};
 }
 
-void equidistantConicForward(const EquidistantConic& k, double z, double alpha, double& x,
-                             double& y) {
-    polar::toMap(z + k.c, k.n * alpha, x, y);
-}
-
-void equidistantConicInverse(const EquidistantConic& k, double x, double y, double& z,
-                             double& alpha) {
-    double rho, theta;
-    if (k.n < 0.0)
-        polar::fromMapNegative(x, y, rho, theta);
-    else
-        polar::fromMap(x, y, rho, theta);
-    z = rho - k.c;
-    alpha = theta / k.n;
-}
-
-void equalAreaConicForward(const EqualAreaConic& k, double z, double alpha, double& x, double& y) {
-    const double rho = std::sqrt(-2.0 * std::cos(z) / k.n + k.q);
-    polar::toMap(rho, k.n * alpha, x, y);
-}
-
-void equalAreaConicInverse(const EqualAreaConic& k, double x, double y, double& z, double& alpha) {
-    const double sum = inl::square(y) + inl::square(x);
-    z = inl::safeAcos(-(sum - k.q) * k.n / 2.0);
-    alpha = inl::safeAtan2(x, -y) / k.n;
-}
-
-void conformalConicForward(const ConformalConic& k, double z, double alpha, double& x, double& y) {
-    const double rho = std::pow(std::tan(z / 2.0), k.n) * k.f;
-    polar::toMap(rho, k.n * alpha, x, y);
-}
-
-void conformalConicInverse(const ConformalConic& k, double x, double y, double& z, double& alpha) {
-    double rho, theta;
-    if (k.n < 0.0)
-        polar::fromMapNegative(x, y, rho, theta);
-    else
-        polar::fromMap(x, y, rho, theta);
-    z = 2.0 * std::atan(std::exp(std::log(rho / k.f) / k.n));
-    alpha = theta / k.n;
-}
-
 }  // namespace geodesy

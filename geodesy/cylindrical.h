@@ -9,6 +9,10 @@
 // infinities or NaN. At 180° sin delta1 is about 1.2e-16 and the results are
 // finite but huge.
 
+#include <cmath>
+
+#include "geodesy/angles_inline.h"
+
 namespace geodesy {
 
 struct Cylinder {
@@ -17,11 +21,35 @@ struct Cylinder {
 
 Cylinder makeCylinder(double delta1);
 
-void cylinderEquidistantForward(const Cylinder& k, double z, double alpha, double& x, double& y);
-void cylinderEquidistantInverse(const Cylinder& k, double x, double y, double& z, double& alpha);
-void cylinderEqualAreaForward(const Cylinder& k, double z, double alpha, double& x, double& y);
-void cylinderEqualAreaInverse(const Cylinder& k, double x, double y, double& z, double& alpha);
-void cylinderConformalForward(const Cylinder& k, double z, double alpha, double& x, double& y);
-void cylinderConformalInverse(const Cylinder& k, double x, double y, double& z, double& alpha);
+inline void cylinderEquidistantForward(const Cylinder& k, double z, double alpha, double& x,
+                                       double& y) {
+    x = alpha * k.sinDelta1;
+    y = kHalfPi - z;
+}
+inline void cylinderEquidistantInverse(const Cylinder& k, double x, double y, double& z,
+                                       double& alpha) {
+    alpha = x / k.sinDelta1;
+    z = kHalfPi - y;
+}
+inline void cylinderEqualAreaForward(const Cylinder& k, double z, double alpha, double& x,
+                                     double& y) {
+    x = alpha * k.sinDelta1;
+    y = std::cos(z) / k.sinDelta1;
+}
+inline void cylinderEqualAreaInverse(const Cylinder& k, double x, double y, double& z,
+                                     double& alpha) {
+    alpha = x / k.sinDelta1;
+    z = inl::safeAcos(y * k.sinDelta1);
+}
+inline void cylinderConformalForward(const Cylinder& k, double z, double alpha, double& x,
+                                     double& y) {
+    x = alpha * k.sinDelta1;
+    y = std::log(std::tan(kHalfPi - z / 2.0)) * k.sinDelta1;
+}
+inline void cylinderConformalInverse(const Cylinder& k, double x, double y, double& z,
+                                     double& alpha) {
+    alpha = x / k.sinDelta1;
+    z = kPi - 2.0 * std::atan(std::exp(y / k.sinDelta1));
+}
 
 }  // namespace geodesy

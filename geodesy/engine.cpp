@@ -4,8 +4,9 @@
 #include <bit>
 #include <cstdint>
 
-#include "geodesy/aspect.h"
+#include "geodesy/chain_run.h"
 #include "geodesy/projection_names.h"
+#include "geodesy/sphere_turning.h"
 
 namespace geodesy {
 
@@ -71,11 +72,10 @@ struct ChainCache {
 
 thread_local ChainCache tCache;
 
-const ChainConstants& cachedChain(const ProjectionParams& p) {
-    ChainCache& cache = tCache;
-    const detail::ProjectionType type = detail::classifyProjection(p.projectionName);
-    if (cache.filled > 0 && matches(cache.keys[cache.last], p, type))
-        return cache.chains[cache.last];
+// The other slots, and preparing a new chain when none matches: kept out of
+// line so that the common case, the record of the last call, stays short.
+[[gnu::noinline]] const ChainConstants& otherChain(ChainCache& cache, const ProjectionParams& p,
+                                                   detail::ProjectionType type) {
     for (unsigned i = 0; i < cache.filled; ++i) {
         if (matches(cache.keys[i], p, type)) {
             cache.last = i;
@@ -91,14 +91,22 @@ const ChainConstants& cachedChain(const ProjectionParams& p) {
     return cache.chains[slot];
 }
 
+inline const ChainConstants& cachedChain(const ProjectionParams& p) {
+    ChainCache& cache = tCache;
+    const detail::ProjectionType type = detail::classifyProjection(p.projectionName);
+    if (cache.filled > 0 && matches(cache.keys[cache.last], p, type))
+        return cache.chains[cache.last];
+    return otherChain(cache, p, type);
+}
+
 }  // namespace
 
 void projectForward(const ProjectionParams& p, double lat, double lon, double& x, double& y) {
-    detail::forwardChain(cachedChain(p), lat, lon, x, y);
+    detail::runForward(cachedChain(p), lat, lon, x, y);
 }
 
 void projectInverse(const ProjectionParams& p, double x, double y, double& lat, double& lon) {
-    detail::inverseChain(cachedChain(p), x, y, lat, lon);
+    detail::runInverse(cachedChain(p), x, y, lat, lon);
 }
 
 ProjectionParams& updateOffsets(ProjectionParams& p) {
@@ -148,11 +156,11 @@ PreparedProjection::PreparedProjection(const ProjectionParams& p) {
 }
 
 void PreparedProjection::forward(double lat, double lon, double& x, double& y) const {
-    detail::forwardChain(chain_, lat, lon, x, y);
+    detail::runForward(chain_, lat, lon, x, y);
 }
 
 void PreparedProjection::inverse(double x, double y, double& lat, double& lon) const {
-    detail::inverseChain(chain_, x, y, lat, lon);
+    detail::runInverse(chain_, x, y, lat, lon);
 }
 
 }  // namespace geodesy

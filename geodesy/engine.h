@@ -14,13 +14,14 @@
 // every call) and every number that enters the chain, bit for bit; a changed
 // field is seen at once. PreparedProjection holds it for one record.
 //
-// Results: those of the chain as the record defines it, with one exception in
-// the order of operations: the map rotation is applied as a rotation matrix
-// (cos and sin of the angle computed once) in the forward direction of every
-// type and the inverse of the ellipsoidal types, instead of by radius and
-// polar angle per point. Results differ from the latter by at most a few
-// units in the last place of the coordinates; with rotation 0 the matrix is
-// exact.
+// Results: those of the chain as the record defines it, with a few
+// differences in the order of operations (chain.h lists them): the map
+// rotation is applied as a rotation matrix (cos and sin of the angle computed
+// once) in the forward direction of every type and in both directions of the
+// ellipsoidal types, with their scale factors folded in, and the inverse
+// converts to degrees by one multiplication. Results differ from the chain
+// taken step by step by at most a few units in the last place of the
+// coordinates; with rotation 0 the turning of the spherical types is exact.
 
 #include <cstdint>
 #include <string>

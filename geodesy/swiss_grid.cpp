@@ -3,29 +3,13 @@
 #include <cmath>
 
 #include "geodesy/angles_inline.h"
+#include "geodesy/swiss_grid_inline.h"
 
 namespace geodesy {
 
-namespace {
-
-constexpr double kQuarter = 0.7853981633974483;
-
-// ln tan(pi/4 + phi/2) - (e/2) ln((1 + e sin phi) / (1 - e sin phi)): the
-// isometric latitude of the ellipsoid.
-double isometricLatitude(double e, double phi) {
-    const double es = e * std::sin(phi);
-    return std::log(std::tan(kQuarter + phi / 2.0)) - e / 2.0 * std::log((1.0 + es) / (1.0 - es));
-}
-
-// cos(asin v) without a cosine: sqrt(1 - v^2), as (1 - v)(1 + v) to keep
-// its digits near |v| = 1. It differs from the cosine of the rounded arc sine
-// by about 1e-16 relative, below a unit in the last place of grid
-// coordinates (about 1e-10 m), and saves a cosine per point.
-double cosOfArcSine(double v) {
-    return std::sqrt((1.0 - v) * (1.0 + v));
-}
-
-}  // namespace
+using swiss::cosOfArcSine;
+using swiss::isometricLatitude;
+using swiss::kQuarter;
 
 SwissGrid makeSwissGrid(double a, double b) {
     SwissGrid k;
@@ -46,21 +30,7 @@ SwissGrid makeSwissGrid(double a, double b) {
 
 void swissGridForward(const SwissGrid& k, double phi, double dl, double& easting,
                       double& northing) {
-    const double s = k.alpha * isometricLatitude(k.eccentricity, phi) + k.k;
-    const double bs = 2.0 * (std::atan(std::exp(s)) - kQuarter);
-    const double ls = k.alpha * dl;
-    const double sinBs = std::sin(bs);
-    const double cosBs = std::cos(bs);
-    const double sinLs = std::sin(ls);
-    const double cosLs = std::cos(ls);
-
-    // Turn the sphere so that the fundamental point lies on the equator.
-    const double sinBq = k.cosB0 * sinBs - k.sinB0 * cosBs * cosLs;
-    const double bq = std::asin(sinBq);
-    const double lq = std::asin(cosBs * sinLs / cosOfArcSine(sinBq));
-
-    easting = k.radius * lq;
-    northing = k.radius * std::log(std::tan(kQuarter + bq / 2.0));
+    swiss::forward(k, phi, dl, easting, northing);
 }
 
 void swissGridForward(double a, double b, double phi, double dl, double& easting,
@@ -91,10 +61,9 @@ double swissGridLatitudeFromSphere(double a, double b, double bs) {
     return swissGridLatitudeFromSphere(makeSwissGrid(a, b), bs);
 }
 
-void swissGridInverse(const SwissGrid& k, double easting, double northing, double& phi,
-                      double& dl) {
-    const double bq = 2.0 * (std::atan(std::exp(northing / k.radius)) - kQuarter);
-    const double lq = easting / k.radius;
+void swissGridInverseOnSphere(const SwissGrid& k, double lq, double mercator, double& phi,
+                              double& dl) {
+    const double bq = 2.0 * (std::atan(std::exp(mercator)) - kQuarter);
     const double sinBq = std::sin(bq);
     const double cosBq = std::cos(bq);
 
@@ -105,6 +74,11 @@ void swissGridInverse(const SwissGrid& k, double easting, double northing, doubl
 
     dl = ls / k.alpha;
     phi = swissGridLatitudeFromSphere(k, bs);
+}
+
+void swissGridInverse(const SwissGrid& k, double easting, double northing, double& phi,
+                      double& dl) {
+    swissGridInverseOnSphere(k, easting / k.radius, northing / k.radius, phi, dl);
 }
 
 void swissGridInverse(double a, double b, double easting, double northing, double& phi,

@@ -43,6 +43,11 @@ void swissGridForward(const SwissGrid& k, double phi, double dl, double& easting
 void swissGridInverse(double a, double b, double easting, double northing, double& phi, double& dl);
 void swissGridInverse(const SwissGrid& k, double easting, double northing, double& phi, double& dl);
 
+// The same from radians of the grid's sphere: lq = easting / R and
+// mercator = northing / R with the grid's sphere radius R.
+void swissGridInverseOnSphere(const SwissGrid& k, double lq, double mercator, double& phi,
+                              double& dl);
+
 // Ellipsoidal latitude of the spherical latitude bs (radians).
 double swissGridLatitudeFromSphere(double a, double b, double bs);
 double swissGridLatitudeFromSphere(const SwissGrid& k, double bs);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "geodesy/angles.h"
+#include "geodesy/classify.h"
 #include "geodesy/engine.h"
 #include "geodesy/projection_names.h"
 #include "test_records.h"
@@ -90,6 +91,28 @@ TEST(Engine, TypeNamesCompareByteForByte) {
     projectInverse(p, 100.0, 100.0, lat, lon);
     EXPECT_NEAR(lat, 30.0, 1e-9);
     EXPECT_NEAR(lon, 20.0, 3e-4);
+}
+
+TEST(Engine, EveryByteOfATypeNameCounts) {
+    // The names are compared eight bytes at a time with an overlapping last
+    // word: a change in any single byte, a byte more or a byte less makes the
+    // text no type (no two names are one changed byte apart).
+    using detail::classifyProjection;
+    using detail::ProjectionType;
+    for (std::size_t t = 0; t < kProjectionNames.size(); ++t) {
+        const std::string name(kProjectionNames[t]);
+        EXPECT_EQ(classifyProjection(name), static_cast<ProjectionType>(t)) << name;
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            std::string changed = name;
+            changed[i] = static_cast<char>(changed[i] ^ 0x20);
+            EXPECT_EQ(classifyProjection(changed), ProjectionType::Unknown) << name << " " << i;
+        }
+        EXPECT_EQ(classifyProjection(name + " "), ProjectionType::Unknown) << name;
+        EXPECT_EQ(classifyProjection(name.substr(0, name.size() - 1)), ProjectionType::Unknown)
+            << name;
+        EXPECT_EQ(classifyProjection(name.substr(1)), ProjectionType::Unknown) << name;
+    }
+    EXPECT_EQ(classifyProjection(std::string(200, 'x')), ProjectionType::Unknown);
 }
 
 TEST(Engine, NaturalAzimuthalFromThePole) {
