@@ -41,7 +41,7 @@ geodesy::ProjectionParams bonne() {
 }
 
 // The pump of the application's run frame, without a dialog to lock.
-class PumpingFeedback : public platform::Feedback {
+class PumpingFeedback : public fileio::Feedback {
 public:
     void started() override {}
     void setProgress(int) override {}
@@ -49,7 +49,7 @@ public:
     void stopped() override {}
 };
 
-class SilentFeedback : public platform::Feedback {
+class SilentFeedback : public fileio::Feedback {
 public:
     void started() override {}
     void setProgress(int) override {}
@@ -95,7 +95,7 @@ void report(benchmark::State& state, int64_t points) {
 }
 
 void runWriters(benchmark::State& state, const PointProjector& projector,
-                platform::Feedback& feedback) {
+                fileio::Feedback& feedback) {
     const Format format = static_cast<Format>(state.range(0));
     const std::string path = targetPath(format);
     int64_t points = 0;

@@ -101,7 +101,7 @@ void BM_SetProgressUnchanged(benchmark::State& state) {
     platform::RunFrame frame(run.dialog, run.progress);
     frame.started();
     frame.setProgress(42);
-    platform::Feedback& feedback = frame;  // as the operations call it
+    fileio::Feedback& feedback = frame;  // as the operations call it
     for (auto _ : state) feedback.setProgress(42);
     frame.stopped();
 }
@@ -111,7 +111,7 @@ void BM_SetProgressChanged(benchmark::State& state) {
     RunDialog run;
     platform::RunFrame frame(run.dialog, run.progress);
     frame.started();
-    platform::Feedback& feedback = frame;
+    fileio::Feedback& feedback = frame;
     int position = 0;
     for (auto _ : state) {
         position = position == 41 ? 42 : 41;

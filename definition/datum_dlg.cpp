@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "definition/combo_wheel.h"
+#include "platform/combo_wheel.h"
 #include "definition/datum_rules.h"
 #include "geodesy/catalogues.h"
 #include "platform/data_exchange.h"
@@ -72,7 +72,7 @@ void CDatumDlg::initDialog() {
 }
 
 bool CDatumDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (definition::swallowUnfocusedWheel(watched, event)) return true;
+    if (platform::swallowUnfocusedWheel(watched, event)) return true;
     return platform::Dialog::eventFilter(watched, event);
 }
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <initializer_list>
 
-#include "definition/combo_wheel.h"
+#include "platform/combo_wheel.h"
 #include "geodesy/projection_names.h"
 #include "platform/data_exchange.h"
 #include "platform/messages.h"
@@ -121,7 +121,7 @@ void CProjectionDlg::initDialog() {
 }
 
 bool CProjectionDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (definition::swallowUnfocusedWheel(watched, event)) return true;
+    if (platform::swallowUnfocusedWheel(watched, event)) return true;
     // The label's shortcut focuses and clicks the "..." button; a refused field
     // keeps the focus and the datum dialog stays closed, as for a mouse click.
     if (watched == ui_->labelDatum && event->type() == QEvent::Shortcut && !runFocusedHandler()) {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "fileio/number_format.h"
+#include "fileio/output_file.h"
 #include "graticule/line_class.h"
-#include "graticule/number_format.h"
-#include "graticule/output_file.h"
 #include "graticule/stepping.h"
 
 namespace graticule {
@@ -21,7 +21,7 @@ constexpr int kMeridianBase = 50;
 class Run {
 public:
     Run(const GenerationRequest& request, const PointProjector& projector, GraticuleWriter& writer,
-        platform::Feedback& feedback, OutputFile& file, BoundingBox& box)
+        fileio::Feedback& feedback, fileio::OutputFile& file, BoundingBox& box)
         : e_(request.extent),
           context_{projector, box, feedback},
           writer_(writer),
@@ -85,8 +85,8 @@ private:
     const GraticuleExtent& e_;
     RunContext context_;
     GraticuleWriter& writer_;
-    platform::Feedback& feedback_;
-    OutputFile& file_;
+    fileio::Feedback& feedback_;
+    fileio::OutputFile& file_;
 };
 
 std::string quoted(const std::string& path) {
@@ -102,21 +102,21 @@ int progressPosition(double v, double low, double high, int base) {
 
 GenerationResult generateGraticule(const geodesy::ProjectionParams& projection,
                                    const GenerationRequest& request, GraticuleWriter& writer,
-                                   platform::Feedback& feedback) {
+                                   fileio::Feedback& feedback) {
     const EngineProjector projector(projection);
     return generateGraticule(projector, request, writer, feedback);
 }
 
 GenerationResult generateGraticule(const PointProjector& projector,
                                    const GenerationRequest& request, GraticuleWriter& writer,
-                                   platform::Feedback& feedback) {
+                                   fileio::Feedback& feedback) {
     GenerationResult result;
     result.problem = firstExtentProblem(request.extent);
     if (!result.problem.message.empty()) {
         result.status = GenerationStatus::InvalidInput;
         return result;
     }
-    OutputFile file;
+    fileio::OutputFile file;
     if (!file.open(request.path)) {
         result.status = GenerationStatus::OpenFailed;
         return result;
@@ -139,7 +139,7 @@ std::string summaryText(const std::string& path, const BoundingBox& box, const s
     std::string text = "Datei : " + quoted(path) + " erzeugt !\n\n";
     if (box.points == 0) return text + "Die Datei enthält keine Punkte.";
     auto entry = [&units](const char* label, double value) {
-        return std::string(label) + " " + fixedText(value, 3, 12) + " " + units;
+        return std::string(label) + " " + fileio::fixedText(value, 3, 12) + " " + units;
     };
     text += entry("X-Min :", box.xMin) + "\t" + entry("X-Max :", box.xMax) + "\n";
     text += entry("Y-Min :", box.yMin) + "\t" + entry("Y-Max :", box.yMax);

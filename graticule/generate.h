@@ -3,14 +3,14 @@
 // parallels from -90 and the meridians from -180 in steps of the spacing with
 // the tropics and polar circles inserted, projects every point, and writes
 // the epilogue. Qt-free: inputs are explicit, progress and pumping go through
-// platform::Feedback, and the outcome comes back for the caller to show.
+// fileio::Feedback, and the outcome comes back for the caller to show.
 
 #include <string>
 
+#include "fileio/feedback.h"
 #include "geodesy/projection.h"
 #include "graticule/extent.h"
 #include "graticule/graticule_writer.h"
-#include "platform/feedback.h"
 
 namespace graticule {
 
@@ -38,11 +38,11 @@ struct GenerationResult {
 // failure). Nothing of it when the input is invalid or the file does not open.
 GenerationResult generateGraticule(const geodesy::ProjectionParams& projection,
                                    const GenerationRequest& request, GraticuleWriter& writer,
-                                   platform::Feedback& feedback);
+                                   fileio::Feedback& feedback);
 // The same with any projector in place of the engine.
 GenerationResult generateGraticule(const PointProjector& projector,
                                    const GenerationRequest& request, GraticuleWriter& writer,
-                                   platform::Feedback& feedback);
+                                   fileio::Feedback& feedback);
 
 // The progress position of v between low and high, from base to base + 50
 // (truncated); base when low equals high.

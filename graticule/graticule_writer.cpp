@@ -33,7 +33,7 @@ int64_t GraticuleWriter::countWritable(RunContext& run, double first, double las
 
 template <bool kParallel>
 void GraticuleWriter::walkLine(RunContext& run, double first, double last, double step,
-                               double constant, OutputFile& file) {
+                               double constant, fileio::OutputFile& file) {
     beginLine(constant);
     const int64_t maxBuffered = maxBufferedPoints();
     if (maxBuffered >= 0 && countSteps(first, last, step) > maxBuffered) {
@@ -61,12 +61,12 @@ void GraticuleWriter::walkLine(RunContext& run, double first, double last, doubl
 }
 
 void GraticuleWriter::writeParallel(RunContext& run, double west, double east, double step,
-                                    double latitude, OutputFile& file) {
+                                    double latitude, fileio::OutputFile& file) {
     walkLine<true>(run, west, east, step, latitude, file);
 }
 
 void GraticuleWriter::writeMeridian(RunContext& run, double south, double north, double step,
-                                    double longitude, OutputFile& file) {
+                                    double longitude, fileio::OutputFile& file) {
     walkLine<false>(run, south, north, step, longitude, file);
 }
 

@@ -15,9 +15,9 @@
 #include <cstdint>
 #include <limits>
 
+#include "fileio/feedback.h"
+#include "fileio/output_file.h"
 #include "geodesy/engine.h"
-#include "graticule/output_file.h"
-#include "platform/feedback.h"
 
 namespace graticule {
 
@@ -64,7 +64,7 @@ private:
 struct RunContext {
     const PointProjector& projection;
     BoundingBox& box;
-    platform::Feedback& feedback;
+    fileio::Feedback& feedback;
 };
 
 // Where a written point stands in its line.
@@ -78,14 +78,14 @@ class GraticuleWriter {
 public:
     virtual ~GraticuleWriter() = default;
 
-    virtual void prologue(OutputFile& file) = 0;
+    virtual void prologue(fileio::OutputFile& file) = 0;
     // The parallel at `latitude`, points at west, west + step, ... up to east.
     void writeParallel(RunContext& run, double west, double east, double step, double latitude,
-                       OutputFile& file);
+                       fileio::OutputFile& file);
     // The meridian at `longitude`, points at south, south + step, ... up to north.
     void writeMeridian(RunContext& run, double south, double north, double step, double longitude,
-                       OutputFile& file);
-    virtual void epilogue(OutputFile& file) = 0;
+                       fileio::OutputFile& file);
+    virtual void epilogue(fileio::OutputFile& file) = 0;
 
 protected:
     // v is the line's constant coordinate (latitude of a parallel, longitude of a meridian).
@@ -99,11 +99,11 @@ protected:
     // once more) and announcePointCount gives the count before its first
     // point. Negative: the format never needs the count.
     virtual int64_t maxBufferedPoints() const { return -1; }
-    virtual void announcePointCount(OutputFile& /*file*/, int64_t /*count*/) {}
-    virtual void writePoint(OutputFile& file, double lat, double lon, double x, double y,
+    virtual void announcePointCount(fileio::OutputFile& /*file*/, int64_t /*count*/) {}
+    virtual void writePoint(fileio::OutputFile& file, double lat, double lon, double x, double y,
                             PointRole role) = 0;
     // `written` points of the line went to writePoint.
-    virtual void endLine(OutputFile& file, int64_t written) = 0;
+    virtual void endLine(fileio::OutputFile& file, int64_t written) = 0;
 
 private:
     template <bool kParallel>
@@ -111,7 +111,7 @@ private:
                           double constant) const;
     template <bool kParallel>
     void walkLine(RunContext& run, double first, double last, double step, double constant,
-                  OutputFile& file);
+                  fileio::OutputFile& file);
 };
 
 }  // namespace graticule

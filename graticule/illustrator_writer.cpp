@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "graticule/number_format.h"
+#include "fileio/number_format.h"
 
 namespace graticule {
 namespace {
@@ -105,12 +105,12 @@ constexpr LayerFlags kLineLayer = {1, 1, 0, 1};   // class layers and graticule 
 
 constexpr std::string_view kGuidesContent = "1 XR";
 
-void writeLine(OutputFile& file, std::string_view line) {
+void writeLine(fileio::OutputFile& file, std::string_view line) {
     file.write(line);
     file.put('\n');
 }
 
-void beginLayer(OutputFile& file, std::string_view name, LayerFlags flags) {
+void beginLayer(fileio::OutputFile& file, std::string_view name, LayerFlags flags) {
     char line[64];
     std::snprintf(line, sizeof line, "%1d %1d %1d %1d 0 0 0 79 128 255 Lb", flags.f1, flags.f2,
                   flags.f3, flags.f4);
@@ -122,7 +122,7 @@ void beginLayer(OutputFile& file, std::string_view name, LayerFlags flags) {
     writeLine(file, "300 Ar");
 }
 
-void endLayer(OutputFile& file) {
+void endLayer(fileio::OutputFile& file) {
     writeLine(file, "LB");
     writeLine(file, "%AI5_EndLayer--");
 }
@@ -160,7 +160,7 @@ IllustratorWriter::IllustratorWriter(std::string title, double millimetresPerUni
                                      const std::tm& created)
     : title_(std::move(title)), millimetresPerUnit_(millimetresPerUnit), created_(created) {}
 
-void IllustratorWriter::prologue(OutputFile& file) {
+void IllustratorWriter::prologue(fileio::OutputFile& file) {
     writeLine(file, "%!PS-Adobe-3.0");
     writeLine(file, "%%Creator: Gitterwerk");
     file.write("%%Title: (");
@@ -182,7 +182,7 @@ void IllustratorWriter::prologue(OutputFile& file) {
     }
 }
 
-void IllustratorWriter::epilogue(OutputFile& file) {
+void IllustratorWriter::epilogue(fileio::OutputFile& file) {
     for (std::string_view line : kTrailer) writeLine(file, line);
 }
 
@@ -195,7 +195,7 @@ bool IllustratorWriter::acceptsPoint(double x, double y) const {
            std::isfinite(toPoints(y, millimetresPerUnit_));
 }
 
-void IllustratorWriter::writePoint(OutputFile& file, double, double, double x, double y,
+void IllustratorWriter::writePoint(fileio::OutputFile& file, double, double, double x, double y,
                                    PointRole role) {
     if (role == PointRole::LineStart) {
         // The layer opens with the first point, so that a line without any
@@ -206,17 +206,17 @@ void IllustratorWriter::writePoint(OutputFile& file, double, double, double x, d
         writeLine(file, style.colourLine);
         writeLine(file, style.dashLine);
     }
-    char* out = file.reserve(2 * kMaxFixedChars + 8);
-    out = formatFixed(out, toPoints(x, millimetresPerUnit_), kPointDecimals);
+    char* out = file.reserve(2 * fileio::kMaxFixedChars + 8);
+    out = fileio::formatFixed(out, toPoints(x, millimetresPerUnit_), kPointDecimals);
     *out++ = ' ';
-    out = formatFixed(out, toPoints(y, millimetresPerUnit_), kPointDecimals);
+    out = fileio::formatFixed(out, toPoints(y, millimetresPerUnit_), kPointDecimals);
     *out++ = ' ';
     *out++ = role == PointRole::Continuation ? 'L' : 'm';
     *out++ = '\n';
     file.commit(out);
 }
 
-void IllustratorWriter::endLine(OutputFile& file, int64_t written) {
+void IllustratorWriter::endLine(fileio::OutputFile& file, int64_t written) {
     if (written == 0) return;
     writeLine(file, "S");
     endLayer(file);

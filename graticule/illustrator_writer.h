@@ -43,14 +43,14 @@ public:
     // created: the local time stamped into the header.
     IllustratorWriter(std::string title, double millimetresPerUnit, const std::tm& created);
 
-    void prologue(OutputFile& file) override;
-    void epilogue(OutputFile& file) override;
+    void prologue(fileio::OutputFile& file) override;
+    void epilogue(fileio::OutputFile& file) override;
 
 protected:
     void beginLine(double v) override;
-    void writePoint(OutputFile& file, double lat, double lon, double x, double y,
+    void writePoint(fileio::OutputFile& file, double lat, double lon, double x, double y,
                     PointRole role) override;
-    void endLine(OutputFile& file, int64_t written) override;
+    void endLine(fileio::OutputFile& file, int64_t written) override;
     // Refuses a point whose conversion to points overflows.
     bool acceptsPoint(double x, double y) const override;
 

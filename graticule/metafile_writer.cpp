@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "graticule/number_format.h"
+#include "fileio/number_format.h"
 
 namespace graticule {
 namespace {
@@ -23,7 +23,7 @@ constexpr int kCoordinateWidth = 9;
 // count is known; longer ones are counted before they are written.
 constexpr int64_t kMaxBufferedPoints = int64_t{1} << 16;
 // Room for one point line: two fixed numbers and the tail.
-constexpr std::size_t kPointLineRoom = 2 * kMaxFixedChars + 32;
+constexpr std::size_t kPointLineRoom = 2 * fileio::kMaxFixedChars + 32;
 
 struct KeyRow {
     LineClass lineClass;
@@ -41,7 +41,7 @@ constexpr std::array<KeyRow, kLineClassCount> kKeyTable = {{
 }};
 
 // "code count parameter\n"
-void writeRecordHeader(OutputFile& file, int code, int64_t count, int64_t parameter) {
+void writeRecordHeader(fileio::OutputFile& file, int code, int64_t count, int64_t parameter) {
     char* out = file.reserve(80);
     out = std::to_chars(out, out + 20, code).ptr;
     *out++ = ' ';
@@ -66,11 +66,11 @@ std::string checkObjectKey(int32_t key) {
     return "Wert für Objekt-Nummer zwischen 1 und 9999";
 }
 
-void MetafileWriter::prologue(OutputFile& file) {
+void MetafileWriter::prologue(fileio::OutputFile& file) {
     file.write(kPrologue);
 }
 
-void MetafileWriter::epilogue(OutputFile& file) {
+void MetafileWriter::epilogue(fileio::OutputFile& file) {
     file.write(kEndRecord);
 }
 
@@ -84,19 +84,20 @@ int64_t MetafileWriter::maxBufferedPoints() const {
     return kMaxBufferedPoints;
 }
 
-void MetafileWriter::announcePointCount(OutputFile& file, int64_t count) {
+void MetafileWriter::announcePointCount(fileio::OutputFile& file, int64_t count) {
     countAnnounced_ = true;
     if (count == 0) return;
     writeRecordHeader(file, kObjectKeyCode, 0, lineKey_);
     writeRecordHeader(file, kLineCode, count, 0);
 }
 
-void MetafileWriter::writePoint(OutputFile& file, double, double, double x, double y, PointRole) {
+void MetafileWriter::writePoint(fileio::OutputFile& file, double, double, double x, double y,
+                                PointRole) {
     char buffered[kPointLineRoom];
     char* const start = countAnnounced_ ? file.reserve(kPointLineRoom) : buffered;
-    char* out = formatFixedWidth(start, x, 0, kCoordinateWidth);
+    char* out = fileio::formatFixedWidth(start, x, 0, kCoordinateWidth);
     *out++ = ' ';
-    out = formatFixedWidth(out, y, 0, kCoordinateWidth);
+    out = fileio::formatFixedWidth(out, y, 0, kCoordinateWidth);
     for (char c : kPointTail) *out++ = c;
     if (countAnnounced_) {
         file.commit(out);
@@ -105,7 +106,7 @@ void MetafileWriter::writePoint(OutputFile& file, double, double, double x, doub
     }
 }
 
-void MetafileWriter::endLine(OutputFile& file, int64_t written) {
+void MetafileWriter::endLine(fileio::OutputFile& file, int64_t written) {
     if (countAnnounced_ || written == 0) return;
     writeRecordHeader(file, kObjectKeyCode, 0, lineKey_);
     writeRecordHeader(file, kLineCode, written, 0);

@@ -42,16 +42,16 @@ class MetafileWriter : public GraticuleWriter {
 public:
     explicit MetafileWriter(const ObjectKeys& keys) : keys_(keys) {}
 
-    void prologue(OutputFile& file) override;
-    void epilogue(OutputFile& file) override;
+    void prologue(fileio::OutputFile& file) override;
+    void epilogue(fileio::OutputFile& file) override;
 
 protected:
     void beginLine(double v) override;
-    void writePoint(OutputFile& file, double lat, double lon, double x, double y,
+    void writePoint(fileio::OutputFile& file, double lat, double lon, double x, double y,
                     PointRole role) override;
-    void endLine(OutputFile& file, int64_t written) override;
+    void endLine(fileio::OutputFile& file, int64_t written) override;
     int64_t maxBufferedPoints() const override;
-    void announcePointCount(OutputFile& file, int64_t count) override;
+    void announcePointCount(fileio::OutputFile& file, int64_t count) override;
 
 private:
     ObjectKeys keys_;

@@ -1,6 +1,6 @@
 #include "graticule/text_writer.h"
 
-#include "graticule/number_format.h"
+#include "fileio/number_format.h"
 
 namespace graticule {
 namespace {
@@ -9,19 +9,19 @@ constexpr int kDecimals = 8;
 
 }  // namespace
 
-void TextWriter::writePoint(OutputFile& file, double lat, double lon, double x, double y,
+void TextWriter::writePoint(fileio::OutputFile& file, double lat, double lon, double x, double y,
                             PointRole role) {
-    char* out = file.reserve(4 * kMaxFixedChars + 8);
+    char* out = file.reserve(4 * fileio::kMaxFixedChars + 8);
     // The block separator goes before the first point, so that a line
     // without any finite point leaves no empty block behind.
     if (role == PointRole::LineStart) *out++ = '\n';
-    out = formatFixed(out, lat, kDecimals);
+    out = fileio::formatFixed(out, lat, kDecimals);
     *out++ = '\t';
-    out = formatFixed(out, lon, kDecimals);
+    out = fileio::formatFixed(out, lon, kDecimals);
     *out++ = '\t';
-    out = formatFixed(out, x, kDecimals);
+    out = fileio::formatFixed(out, x, kDecimals);
     *out++ = '\t';
-    out = formatFixed(out, y, kDecimals);
+    out = fileio::formatFixed(out, y, kDecimals);
     *out++ = '\n';
     file.commit(out);
 }

@@ -10,14 +10,14 @@ namespace graticule {
 
 class TextWriter : public GraticuleWriter {
 public:
-    void prologue(OutputFile&) override {}
-    void epilogue(OutputFile&) override {}
+    void prologue(fileio::OutputFile&) override {}
+    void epilogue(fileio::OutputFile&) override {}
 
 protected:
     void beginLine(double) override {}
-    void writePoint(OutputFile& file, double lat, double lon, double x, double y,
+    void writePoint(fileio::OutputFile& file, double lat, double lon, double x, double y,
                     PointRole role) override;
-    void endLine(OutputFile&, int64_t) override {}
+    void endLine(fileio::OutputFile&, int64_t) override {}
 };
 
 }  // namespace graticule

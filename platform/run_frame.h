@@ -8,8 +8,8 @@
 
 #include <QString>
 
+#include "fileio/feedback.h"
 #include "platform/busy_cursor.h"
-#include "platform/feedback.h"
 #include "platform/messages.h"
 
 class QProgressBar;
@@ -27,7 +27,7 @@ int advanceBusyCursor();
 // only every 64th call; never waits.
 void pumpMessages();
 
-class RunFrame : public Feedback {
+class RunFrame : public fileio::Feedback {
 public:
     // Locks the dialog (disabled inputs, ignored close and Escape, suspended checks).
     RunFrame(Dialog& dialog, QProgressBar* progressBar);

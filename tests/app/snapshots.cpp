@@ -19,7 +19,7 @@
 #include "app/gitterwerk_app.h"
 #include "app/gitterwerk_dlg.h"
 #include "platform/controls.h"
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 
 namespace {
 

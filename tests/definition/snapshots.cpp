@@ -9,7 +9,7 @@
 #include "definition/datum_dlg.h"
 #include "definition/projection_dlg.h"
 #include "geodesy/catalogues.h"
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 
 namespace {
 

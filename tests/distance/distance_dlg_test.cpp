@@ -15,7 +15,7 @@
 #include "distance/distance_dlg.h"
 #include "platform/controls.h"
 #include "platform/data_exchange.h"
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "geodesy/projection_names.h"
 #include "graticule/graticule_dlg.h"
 #include "platform/controls.h"
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 #include "tests/support/dialog_driver.h"
 
 namespace dialog_test {

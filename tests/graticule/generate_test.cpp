@@ -15,6 +15,7 @@
 #include "graticule/metafile_writer.h"
 #include "graticule/text_writer.h"
 #include "test_support.h"
+#include "tests/support/recording_feedback.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ const graticule_test::LinearProjector kIdentity(1.0, 0.0, 1.0, 0.0);
 struct TextRun {
     GenerationResult result;
     std::vector<TextBlock> blocks;
-    platform::RecordingFeedback feedback;
+    RecordingFeedback feedback;
     std::string text;
 };
 
@@ -233,7 +234,7 @@ TEST(Generate, RefusesStepsThatWouldNeverEndWithoutTouchingTheFile) {
     for (const Case& c : cases) {
         TempDir dir;
         TextWriter writer;
-        platform::RecordingFeedback feedback;
+        RecordingFeedback feedback;
         const std::string path = dir.file("unberuehrt.txt");
         graticule_test::writeFile(path, "bleibt");
         const GenerationResult result =
@@ -270,7 +271,7 @@ TEST(Generate, TargetThatCannotBeOpened) {
     TempDir dir;
     for (const std::string& path : {dir.path().string(), dir.file("fehlt/netz.txt")}) {
         TextWriter writer;
-        platform::RecordingFeedback feedback;
+        RecordingFeedback feedback;
         const GenerationResult result =
             generateGraticule(kIdentity, {GraticuleExtent{}, path}, writer, feedback);
         EXPECT_EQ(result.status, GenerationStatus::OpenFailed) << path;
@@ -288,7 +289,7 @@ TEST(Generate, WriteErrorsAreDetectedInEveryFormat) {
     IllustratorWriter illustrator("/dev/full", 1.0, date);
     for (GraticuleWriter* writer :
          std::initializer_list<GraticuleWriter*>{&text, &metafile, &illustrator}) {
-        platform::RecordingFeedback feedback;
+        RecordingFeedback feedback;
         const GenerationResult result =
             generateGraticule(kIdentity, {GraticuleExtent{}, "/dev/full"}, *writer, feedback);
         EXPECT_EQ(result.status, GenerationStatus::WriteFailed);
@@ -298,7 +299,7 @@ TEST(Generate, WriteErrorsAreDetectedInEveryFormat) {
         EXPECT_LT(feedback.pumpCount, 23 * 361 + 37 * 181);
     }
     // Even the smallest file fails when it is closed.
-    platform::RecordingFeedback feedback;
+    RecordingFeedback feedback;
     EXPECT_EQ(
         generateGraticule(kIdentity, {{1, 2, 1, 2, 10, 1, 1}, "/dev/full"}, metafile, feedback)
             .status,
@@ -328,7 +329,7 @@ TEST(Generate, EngineProjectionEqualsProjectForward) {
 
     TempDir dir;
     TextWriter writer;
-    platform::RecordingFeedback feedback;
+    RecordingFeedback feedback;
     const std::string path = dir.file("bonne.txt");
     const GenerationResult result =
         generateGraticule(p, {{30, 60, -40, 50, 30, 10, 15}, path}, writer, feedback);
@@ -361,7 +362,7 @@ TEST(Generate, ConformalCylinderPolesLeaveReadableFiles) {
 
     TempDir dir;
     IllustratorWriter writer(dir.file("merc.ai"), 1.0, std::tm{});
-    platform::RecordingFeedback feedback;
+    RecordingFeedback feedback;
     const GenerationResult result =
         generateGraticule(p, {GraticuleExtent{}, dir.file("merc.ai")}, writer, feedback);
     ASSERT_EQ(result.status, GenerationStatus::Finished);

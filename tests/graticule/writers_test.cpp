@@ -11,14 +11,15 @@
 #include <memory>
 #include <sstream>
 
+#include "fileio/feedback.h"
+#include "fileio/number_format.h"
 #include "geodesy/engine.h"
 #include "graticule/generate.h"
 #include "graticule/illustrator_writer.h"
 #include "graticule/metafile_writer.h"
-#include "graticule/number_format.h"
 #include "graticule/text_writer.h"
-#include "platform/feedback.h"
 #include "test_support.h"
+#include "tests/support/recording_feedback.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ const graticule_test::GappyProjector kSceneBProjector;
 
 std::string run(const PointProjector& projector, const GraticuleExtent& extent,
                 GraticuleWriter& writer, const TempDir& dir, BoundingBox* box = nullptr) {
-    platform::RecordingFeedback feedback;
+    RecordingFeedback feedback;
     const std::string path = dir.file("out");
     const GenerationResult result = generateGraticule(projector, {extent, path}, writer, feedback);
     EXPECT_EQ(result.status, GenerationStatus::Finished);
@@ -167,7 +168,7 @@ TEST(Writers, PointsThatOverflowInPointsAreLeftOutOfTheIllustratorDocument) {
 }
 
 // Checks the size of the target file now and then while a run pumps.
-class FileWatchingFeedback : public platform::RecordingFeedback {
+class FileWatchingFeedback : public RecordingFeedback {
 public:
     explicit FileWatchingFeedback(std::string path) : path_(std::move(path)) {}
     void pump() override {
@@ -346,8 +347,8 @@ TEST(Illustrator, ToPointsForEveryUnit) {
     };
     for (const Case& c : cases) {
         const double m = geodesy::unitMillimetres(c.unit, c.resolution);
-        EXPECT_EQ(fixedText(toPoints(c.value, m), 4), "72.0000") << c.unit;
-        EXPECT_EQ(fixedText(toPoints(-c.value, m), 4), "-72.0000") << c.unit;
+        EXPECT_EQ(fileio::fixedText(toPoints(c.value, m), 4), "72.0000") << c.unit;
+        EXPECT_EQ(fileio::fixedText(toPoints(-c.value, m), 4), "-72.0000") << c.unit;
     }
     // v · m · 72 / 25.4 in that order.
     EXPECT_EQ(toPoints(3.0, 0.1), 3.0 * 0.1 * 72.0 / 25.4);

@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "platform/data_exchange.h"
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 #include "test_dialogs.h"
 
 using platform::DataExchange;

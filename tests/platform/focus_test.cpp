@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 #include "test_dialogs.h"
 
 using testing_dialogs::FieldsDialog;

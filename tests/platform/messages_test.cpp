@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 
 using namespace platform;
 

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "platform/busy_cursor.h"
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 #include "platform/run_frame.h"
 #include "test_dialogs.h"
 

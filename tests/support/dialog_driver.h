@@ -16,7 +16,7 @@
 #include <string>
 
 #include "platform/controls.h"
-#include "platform/recording_messages.h"
+#include "tests/support/recording_messages.h"
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* os) {

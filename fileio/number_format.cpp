@@ -1,9 +1,9 @@
-#include "graticule/number_format.h"
+#include "fileio/number_format.h"
 
 #include <charconv>
 #include <cstring>
 
-namespace graticule {
+namespace fileio {
 
 char* formatFixed(char* out, double v, int decimals) {
     // Non-finite values cannot occur in the writers' point lines; they are
@@ -26,4 +26,4 @@ std::string fixedText(double v, int decimals, int width) {
     return std::string(text, end);
 }
 
-}  // namespace graticule
+}  // namespace fileio

@@ -3,9 +3,7 @@
 // runs. Qt-free, so that operations are plain C++ and tests call them with a
 // recording implementation.
 
-#include <vector>
-
-namespace platform {
+namespace fileio {
 
 class Feedback {
 public:
@@ -21,18 +19,4 @@ public:
     virtual void stopped() = 0;
 };
 
-// Remembers what an operation reported, for tests.
-class RecordingFeedback : public Feedback {
-public:
-    void started() override { ++startCount; }
-    void setProgress(int position) override { positions.push_back(position); }
-    void pump() override { ++pumpCount; }
-    void stopped() override { ++stopCount; }
-
-    int startCount = 0;
-    int stopCount = 0;
-    long long pumpCount = 0;
-    std::vector<int> positions;
-};
-
-}  // namespace platform
+}  // namespace fileio

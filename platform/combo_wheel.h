@@ -5,10 +5,10 @@
 class QEvent;
 class QObject;
 
-namespace definition {
+namespace platform {
 
 // For a dialog's eventFilter: true (the event is swallowed) for a wheel event
 // on a combo box without the focus.
 bool swallowUnfocusedWheel(QObject* watched, QEvent* event);
 
-}  // namespace definition
+}  // namespace platform

@@ -1,9 +1,9 @@
-#include "definition/combo_wheel.h"
+#include "platform/combo_wheel.h"
 
 #include <QComboBox>
 #include <QEvent>
 
-namespace definition {
+namespace platform {
 
 bool swallowUnfocusedWheel(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::Wheel) return false;
@@ -13,4 +13,4 @@ bool swallowUnfocusedWheel(QObject* watched, QEvent* event) {
     return true;
 }
 
-}  // namespace definition
+}  // namespace platform

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "graticule/number_format.h"
+#include "fileio/number_format.h"
 
 namespace {
 
@@ -19,8 +19,8 @@ std::string viaPrintf(double v, int decimals, int width) {
 }
 
 std::string viaFormatter(double v, int decimals, int width) {
-    char text[graticule::kMaxFixedChars + 64];
-    const char* end = graticule::formatFixedWidth(text, v, decimals, width);
+    char text[fileio::kMaxFixedChars + 64];
+    const char* end = fileio::formatFixedWidth(text, v, decimals, width);
     return std::string(text, end - text);
 }
 
@@ -131,11 +131,11 @@ TEST(NumberFormat, EqualsPrintfForManyRandomValues) {
 }
 
 TEST(NumberFormat, PadsOnlyUpToTheWidth) {
-    EXPECT_EQ(graticule::fixedText(12.5, 0, 9), "       12");
-    EXPECT_EQ(graticule::fixedText(-3.2, 0, 9), "       -3");
-    EXPECT_EQ(graticule::fixedText(-1234567890.0, 0, 9), "-1234567890");
-    EXPECT_EQ(graticule::fixedText(-0.25, 0, 0), "-0");
-    EXPECT_EQ(graticule::fixedText(-23.4458333333, 8), "-23.44583333");
+    EXPECT_EQ(fileio::fixedText(12.5, 0, 9), "       12");
+    EXPECT_EQ(fileio::fixedText(-3.2, 0, 9), "       -3");
+    EXPECT_EQ(fileio::fixedText(-1234567890.0, 0, 9), "-1234567890");
+    EXPECT_EQ(fileio::fixedText(-0.25, 0, 0), "-0");
+    EXPECT_EQ(fileio::fixedText(-23.4458333333, 8), "-23.44583333");
 }
 
 }  // namespace

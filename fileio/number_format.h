@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace graticule {
+namespace fileio {
 
 // Room enough for any finite double in fixed notation with up to 16 decimals.
 inline constexpr int kMaxFixedChars = 340;
@@ -22,4 +22,4 @@ char* formatFixedWidth(char* out, double v, int decimals, int width);
 // Convenience for texts outside the hot paths.
 std::string fixedText(double v, int decimals, int width = 0);
 
-}  // namespace graticule
+}  // namespace fileio

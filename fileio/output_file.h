@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace graticule {
+namespace fileio {
 
 class OutputFile {
 public:
@@ -55,4 +55,4 @@ private:
     bool ok_ = true;
 };
 
-}  // namespace graticule
+}  // namespace fileio

@@ -1,6 +1,6 @@
-#include "graticule/output_file.h"
+#include "fileio/output_file.h"
 
-namespace graticule {
+namespace fileio {
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 16;
@@ -41,4 +41,4 @@ bool OutputFile::close() {
     return ok_;
 }
 
-}  // namespace graticule
+}  // namespace fileio
