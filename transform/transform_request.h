@@ -19,6 +19,11 @@ struct TransformSnapshot {
     std::string coordinateMode;  // an entry of kCoordinateModes
     std::string angleFormat;     // an entry of kAngleFormats
     double sourceHeight = 0.0;   // metres, the height of the source side for every point
+    // The unit texts of the two sides ("mm", "cm", "m ", "km", "pixel"): the
+    // records carry only their millimetres per unit, and the metafile run asks
+    // about every side whose unit text is not "pixel".
+    std::string units1;
+    std::string units2;
 };
 
 struct FileTransformRequest {
