@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "fileio/file_texts.h"
 #include "fileio/number_format.h"
 #include "fileio/output_file.h"
 #include "graticule/line_class.h"
@@ -89,10 +90,6 @@ private:
     fileio::OutputFile& file_;
 };
 
-std::string quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
-
 }  // namespace
 
 int progressPosition(double v, double low, double high, int base) {
@@ -136,7 +133,7 @@ GenerationResult generateGraticule(const PointProjector& projector,
 }
 
 std::string summaryText(const std::string& path, const BoundingBox& box, const std::string& units) {
-    std::string text = "Datei : " + quoted(path) + " erzeugt !\n\n";
+    std::string text = fileio::createdText(path) + "\n\n";
     if (box.points == 0) return text + "Die Datei enthält keine Punkte.";
     auto entry = [&units](const char* label, double value) {
         return std::string(label) + " " + fileio::fixedText(value, 3, 12) + " " + units;
@@ -147,7 +144,7 @@ std::string summaryText(const std::string& path, const BoundingBox& box, const s
 }
 
 std::string fileErrorText(const std::string& path) {
-    return "Fehler beim Schreiben von Datei : " + quoted(path);
+    return fileio::writeErrorText(path);
 }
 
 }  // namespace graticule

@@ -9,12 +9,12 @@
 
 #include "definition/placeholders.h"
 #include "definition/summary.h"
+#include "fileio/file_formats.h"
 #include "geodesy/engine.h"
 #include "geodesy/projection_names.h"
 #include "graticule/generate.h"
 #include "graticule/illustrator_writer.h"
-#include "graticule/metafile_writer.h"
-#include "graticule/text_writer.h"
+#include "graticule/run_setup.h"
 #include "platform/data_exchange.h"
 #include "platform/messages.h"
 #include "platform/run_frame.h"
@@ -24,44 +24,12 @@ using graticule::ExtentField;
 
 namespace {
 
-constexpr std::string_view kTextFormat = "Textdatei";
-constexpr std::string_view kMetafileFormat = "Quorin Meta-Datei";
-constexpr std::string_view kIllustratorFormat = "Adobe Illustrator / FreeHand";
-
-// The file formats in the order of the list, with the default extension and
-// the filter of the save dialog.
-struct FileFormat {
-    std::string_view name;
-    const char* suffix;
-    const char* filter;
-};
-constexpr std::array<FileFormat, 3> kFileFormats = {{
-    {kTextFormat, "txt", "Textdatei (Tabs getrennt) (*.txt)"},
-    {kMetafileFormat, "met", "Quorin Metadatei (*.met)"},
-    {kIllustratorFormat, "ai", "Adobe Illustrator 7.x (*.ai)"},
-}};
-constexpr FileFormat kAnyFormat = {"", "", "Alle Dateien (*)"};
-
 const char* const kWrongInput = "Falsche Eingabe";
 const char* const kNoProjection = "Sie haben keine Projektion ausgewählt !";
 const char* const kNoTargetFile = "Sie haben keine Zieldatei ausgewählt !";
-const char* const kSouthAboveNorth =
-    "Wert für südliche Breite muss kleiner sein als für nördliche Breite";
-const char* const kWestBeyondEast =
-    "Wert für westliche Länge muss kleiner sein als für östliche Länge";
-const char* const kUnitsCaption = "Einheiten";
-const char* const kUnitsQuestion =
-    "Die Einheiten sind nicht auf Pixel eingestellt !\n\nTrotzdem fortfahren ?";
 
 QString qt(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-const FileFormat& fileFormat(const std::string& name) {
-    for (const FileFormat& format : kFileFormats) {
-        if (format.name == name) return format;
-    }
-    return kAnyFormat;
 }
 
 }  // namespace
@@ -76,14 +44,16 @@ struct CGraticuleDlg::Backup {
 CGraticuleDlg::CGraticuleDlg(QWidget* parent)
     : platform::Dialog(parent),
       m_strProjection(definition::kUndefinedProjection),
-      m_strFileFormat(kIllustratorFormat),
+      m_strFileFormat(fileio::kIllustratorFormat),
       m_strTargetFile(definition::kUndefinedFile),
       m_dlgMetafileSettings(this),
       m_dlgProjection(this),
       ui_(new Ui::CGraticuleDlg),
       backup_(new Backup) {
     ui_->setupUi(this);
-    for (const FileFormat& format : kFileFormats) ui_->comboFileFormat->addItem(qt(format.name));
+    for (const fileio::FileFormat& format : fileio::kFileFormats) {
+        ui_->comboFileFormat->addItem(qt(format.name));
+    }
 
     for (ExtentField field : graticule::kExtentFields) {
         onFocusLost(extentEdit(field), [this, field] { return onExtentFocusLost(field); });
@@ -160,7 +130,7 @@ QLineEdit* CGraticuleDlg::extentEdit(ExtentField field) const {
 }
 
 void CGraticuleDlg::updateSettingsButton() {
-    ui_->buttonSettings->setEnabled(m_strFileFormat == kMetafileFormat);
+    ui_->buttonSettings->setEnabled(m_strFileFormat == fileio::kMetafileFormat);
 }
 
 bool CGraticuleDlg::onExtentFocusLost(ExtentField field) {
@@ -187,14 +157,16 @@ void CGraticuleDlg::onProjectionClicked() {
 
 void CGraticuleDlg::onSettingsClicked() {
     updateData(true);
-    if (m_strFileFormat == kMetafileFormat) runMetafileSettingsDialog();
+    if (m_strFileFormat == fileio::kMetafileFormat) runMetafileSettingsDialog();
 }
 
 void CGraticuleDlg::onTargetFileClicked() {
     updateData(true);
-    const FileFormat& format = fileFormat(m_strFileFormat);
+    // A name outside the list (none can be chosen) offers every file.
+    const fileio::FileFormat* format = fileio::findFileFormat(m_strFileFormat);
     const QString path = platform::messageService().chooseSaveFile(
-        this, QString::fromLatin1(format.suffix), qt(format.filter), QString());
+        this, format ? qt(format->suffix) : QString(),
+        format ? qt(format->exportFilter) : QStringLiteral("Alle Dateien (*)"), QString());
     if (path.isEmpty()) return;
     m_strTargetFile = path.toStdString();
     updateData(false);
@@ -213,37 +185,21 @@ bool CGraticuleDlg::checkBeforeSaving() {
     }
     // The fields may hold values that were never checked: typed and saved
     // with the shortcut key, or confirmed with Enter at an earlier opening.
-    const graticule::ExtentProblem problem = graticule::firstExtentProblem(extent());
+    const graticule::ExtentProblem problem = graticule::checkWholeExtent(extent());
     if (!problem.message.empty()) {
         platform::warnInput(this, qt(problem.message));
         focusControl(extentEdit(problem.field));
-        return false;
-    }
-    if (m_dSouth > m_dNorth) {
-        platform::warnInput(this, qt(kSouthAboveNorth));
-        focusControl(ui_->editSouth);
-        return false;
-    }
-    if (m_dWest > m_dEast) {
-        platform::warnInput(this, qt(kWestBeyondEast));
-        focusControl(ui_->editWest);
         return false;
     }
     return true;
 }
 
 std::unique_ptr<graticule::GraticuleWriter> CGraticuleDlg::makeWriter() const {
-    if (m_strFileFormat == kTextFormat) return std::make_unique<graticule::TextWriter>();
-    if (m_strFileFormat == kMetafileFormat) {
-        return std::make_unique<graticule::MetafileWriter>(m_dlgMetafileSettings.objectKeys());
-    }
-    if (m_strFileFormat == kIllustratorFormat) {
-        const double millimetresPerUnit =
-            geodesy::unitMillimetres(m_dlgProjection.m_strUnits, m_dlgProjection.m_dResolution);
-        return std::make_unique<graticule::IllustratorWriter>(
-            m_strTargetFile, millimetresPerUnit, graticule::localTimeOf(currentTime()));
-    }
-    return nullptr;
+    const double millimetresPerUnit =
+        geodesy::unitMillimetres(m_dlgProjection.m_strUnits, m_dlgProjection.m_dResolution);
+    return graticule::makeWriter(m_strFileFormat, m_dlgMetafileSettings.objectKeys(),
+                                 m_strTargetFile, millimetresPerUnit,
+                                 graticule::localTimeOf(currentTime()));
 }
 
 void CGraticuleDlg::onSaveClicked() {
@@ -254,9 +210,9 @@ void CGraticuleDlg::onSaveClicked() {
     if (!checkBeforeSaving()) return;
     const std::unique_ptr<graticule::GraticuleWriter> writer = makeWriter();
     if (writer == nullptr) return;
-    if (m_strFileFormat == kMetafileFormat && m_dlgProjection.m_strUnits != geodesy::kUnitPixel) {
+    if (graticule::needsUnitQuestion(m_strFileFormat, m_dlgProjection.m_strUnits)) {
         const platform::Answer answer =
-            platform::showMessage(this, qt(kUnitsQuestion), qt(kUnitsCaption),
+            platform::showMessage(this, qt(graticule::kUnitsQuestion), qt(graticule::kUnitsCaption),
                                   platform::Icon::Question, platform::Buttons::YesNo);
         if (answer != platform::Answer::Yes) return;
     }

@@ -17,7 +17,8 @@
 
 #include "fileio/feedback.h"
 #include "fileio/output_file.h"
-#include "geodesy/engine.h"
+#include "geodesy/prepared_projection.h"
+#include "geodesy/prepared_projection.h"
 
 namespace graticule {
 

@@ -3,13 +3,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "fileio/illustrator_format.h"
 #include "fileio/number_format.h"
 
 namespace graticule {
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
-constexpr double kPointsPerInch = 72.0;
 constexpr int kPointDecimals = 4;
 
 // Header lines after the title and the creation date, up to the first layer.
@@ -128,10 +127,6 @@ void endLayer(fileio::OutputFile& file) {
 }
 
 }  // namespace
-
-double toPoints(double v, double millimetresPerUnit) {
-    return v * millimetresPerUnit * kPointsPerInch / kMillimetresPerInch;
-}
 
 std::string formatCreationDate(const std::tm& t) {
     static constexpr std::array<const char*, 7> kDays = {"Sun", "Mon", "Tue", "Wed",

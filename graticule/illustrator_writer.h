@@ -11,14 +11,13 @@
 #include <string>
 #include <string_view>
 
+#include "fileio/illustrator_format.h"
 #include "graticule/graticule_writer.h"
 #include "graticule/line_class.h"
 
 namespace graticule {
 
-// A map coordinate in the output unit to PostScript points:
-// v · millimetresPerUnit · 72 / 25.4, evaluated in that order.
-double toPoints(double v, double millimetresPerUnit);
+using fileio::illustrator::toPoints;
 
 // "%a %b %d %H:%M:%S %Y" with the English names of the classic locale,
 // whatever locale the process runs in: "Thu Jun 12 14:03:07 2003".

@@ -2,22 +2,18 @@
 
 #include <charconv>
 
+#include "fileio/metafile_format.h"
 #include "fileio/number_format.h"
 
 namespace graticule {
 namespace {
 
-constexpr std::string_view kPrologue =
-    "1 0 0\n"
-    "5 2 0\n"
-    "VIZ-METAFILE QUORIN (C)\n"
-    "(Created by Gitterwerk)\n";
-constexpr std::string_view kEndRecord = "0 0 0\n";
-
-constexpr int kObjectKeyCode = 21;
-constexpr int kLineCode = 11;
+using fileio::metafile::kEndRecord;
+using fileio::metafile::kLineCode;
+using fileio::metafile::kObjectKeyCode;
+using fileio::metafile::kPrologue;
 // The last field of every point line.
-constexpr std::string_view kPointTail = " 6\n";
+constexpr std::string_view kPointTail = fileio::metafile::kExportPointTail;
 constexpr int kCoordinateWidth = 9;
 // Lines up to this many points are kept in memory (about 1.5 MB) until their
 // count is known; longer ones are counted before they are written.
