@@ -1,0 +1,76 @@
+#include "transform/file_run.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace transform {
+namespace {
+
+// Opening an existing named pipe for writing blocks until a reader comes, and
+// fails at once without blocking when there is none. The probe stays open
+// while the target is opened, so that a reader does not see the pipe closed
+// in between; -1 when there is nothing to hold.
+int probeNamedPipe(const std::string& path, bool& refused) {
+    refused = false;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISFIFO(info.st_mode)) return -1;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    refused = fd < 0;
+    return fd;
+}
+
+}  // namespace
+
+int progressPosition(std::uint64_t consumed, std::uint64_t size) {
+    if (size == 0) return 0;
+    if (consumed >= size) return 100;
+    return static_cast<int>(static_cast<double>(consumed) * 100.0 / static_cast<double>(size));
+}
+
+FileRun::FileRun(const FileTransformRequest& request, fileio::Feedback& feedback,
+                 const FileRunOptions& options)
+    : request_(request), feedback_(feedback), options_(options), points_(request.snapshot) {}
+
+FileRun::~FileRun() {
+    source_.close();
+    // The output file closes itself.
+}
+
+FileTransformStatus FileRun::open() {
+    if (options_.sourceDescriptor >= 0) {
+        source_.openDescriptor(options_.sourceDescriptor);
+    } else if (!source_.open(request_.sourcePath)) {
+        return FileTransformStatus::SourceOpenFailed;
+    }
+    bool refused = false;
+    const int probe = probeNamedPipe(request_.targetPath, refused);
+    const bool targetOpen = !refused && target_.open(request_.targetPath);
+    if (probe >= 0) ::close(probe);
+    if (!targetOpen) {
+        source_.close();
+        return FileTransformStatus::TargetOpenFailed;
+    }
+    if (options_.skipByteOrderMark) source_.skipByteOrderMark();
+    open_ = true;
+    feedback_.started();
+    return FileTransformStatus::Finished;
+}
+
+FileTransformResult FileRun::finish() {
+    FileTransformResult result;
+    result.unmappedPoints = unmapped_;
+    const bool readFailed = source_.failed();
+    source_.close();
+    const bool written = target_.close();
+    if (open_) feedback_.stopped();
+    open_ = false;
+    if (readFailed) {
+        result.status = FileTransformStatus::ReadFailed;
+    } else if (!written) {
+        result.status = FileTransformStatus::WriteFailed;
+    }
+    return result;
+}
+
+}  // namespace transform
