@@ -1,5 +1,8 @@
 #include "fileio/output_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace fileio {
 namespace {
 
@@ -12,8 +15,23 @@ OutputFile::~OutputFile() {
 }
 
 bool OutputFile::open(const std::string& path) {
-    file_ = std::fopen(path.c_str(), "w");
-    if (file_ == nullptr) return false;
+    // Without O_NONBLOCK a named pipe would wait in the kernel for a reader,
+    // with the window frozen; without a reader it now fails at once. A
+    // regular file or a device is not affected by the flag, which is cleared
+    // again so that writes to a pipe with a reader wait for it as usual.
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0) {
+        ::close(fd);
+        return false;
+    }
+    file_ = ::fdopen(fd, "w");
+    if (file_ == nullptr) {
+        ::close(fd);
+        return false;
+    }
     buffer_.assign(kBufferSize, '\0');
     used_ = 0;
     ok_ = true;

@@ -32,6 +32,9 @@ public:
     void parallels() {
         bool firstInside = true;
         forEachStep(kSouthPole, kNorthPole, e_.spacing, [&](double phi) {
+            // Every step pumps, so that a tiny spacing over a narrow extent
+            // still repaints the window between the lines.
+            feedback_.pump();
             if (e_.south <= phi && phi <= e_.north) {
                 feedback_.setProgress(progressPosition(phi, e_.south, e_.north, kParallelBase));
                 if (firstInside) {
@@ -54,6 +57,7 @@ public:
 
     void meridians() {
         forEachStep(kWestLimit, kEastLimit, e_.spacing, [&](double lambda) {
+            feedback_.pump();
             if (e_.west <= lambda && lambda <= e_.east) {
                 feedback_.setProgress(progressPosition(lambda, e_.west, e_.east, kMeridianBase));
                 writer_.writeMeridian(context_, e_.south, e_.north, e_.meridianStep, lambda, file_);

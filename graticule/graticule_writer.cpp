@@ -56,6 +56,8 @@ void GraticuleWriter::walkLine(RunContext& run, double first, double last, doubl
             afterGap = true;
         }
         run.feedback.pump();
+        // A failed write ends the run at once, inside a line too.
+        return file.ok();
     });
     endLine(file, written);
 }

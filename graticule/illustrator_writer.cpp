@@ -121,6 +121,17 @@ void beginLayer(fileio::OutputFile& file, std::string_view name, LayerFlags flag
     writeLine(file, "300 Ar");
 }
 
+// The title as the header comment can hold it: a control character (a line
+// break in the file name) would end the comment line, so it becomes "?".
+std::string titleText(std::string_view title) {
+    std::string text(title);
+    for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) c = '?';
+    }
+    return text;
+}
+
 void endLayer(fileio::OutputFile& file) {
     writeLine(file, "LB");
     writeLine(file, "%AI5_EndLayer--");
@@ -159,7 +170,7 @@ void IllustratorWriter::prologue(fileio::OutputFile& file) {
     writeLine(file, "%!PS-Adobe-3.0");
     writeLine(file, "%%Creator: Gitterwerk");
     file.write("%%Title: (");
-    file.write(title_);
+    file.write(titleText(title_));
     writeLine(file, ")");
     file.write("%%CreationDate: (");
     file.write(formatCreationDate(created_));
@@ -186,8 +197,10 @@ void IllustratorWriter::beginLine(double v) {
 }
 
 bool IllustratorWriter::acceptsPoint(double x, double y) const {
-    return std::isfinite(toPoints(x, millimetresPerUnit_)) &&
-           std::isfinite(toPoints(y, millimetresPerUnit_));
+    // A PostScript interpreter stops at a number beyond its real range; NaN
+    // fails the comparison too.
+    return std::abs(toPoints(x, millimetresPerUnit_)) <= fileio::illustrator::kMaxReal &&
+           std::abs(toPoints(y, millimetresPerUnit_)) <= fileio::illustrator::kMaxReal;
 }
 
 void IllustratorWriter::writePoint(fileio::OutputFile& file, double, double, double x, double y,

@@ -100,7 +100,8 @@ TEST(Generate, DefaultGraticule) {
     EXPECT_EQ(run.blocks[0].field(360, 1), "180.00000000");
     EXPECT_EQ(run.blocks[8].field(0, 0), "-23.44583333");
     EXPECT_TRUE(run.text.starts_with("\n-90.00000000\t-180.00000000\t"));
-    EXPECT_EQ(run.feedback.pumpCount, 23 * 361 + 37 * 181);
+    // One pump per point and one per step of the two grid loops.
+    EXPECT_EQ(run.feedback.pumpCount, 23 * 361 + 37 * 181 + 19 + 37);
     EXPECT_EQ(run.result.box.points, 23 * 361 + 37 * 181);
     EXPECT_EQ(run.result.box.xMin, -180.0);
     EXPECT_EQ(run.result.box.yMax, 90.0);
@@ -150,6 +151,11 @@ TEST(Generate, SpecialParallelsInTheLowerMarginComeFirst) {
         {{-24, -21, -180, 180, 10, 1, 1}, degrees({-kTropic})},
         // A circle above the last grid parallel is drawn after it, as before.
         {{60, 67, -180, 180, 10, 1, 1}, degrees({60, kPolar})},
+        // A circle on a grid parallel (-90 + 23.45 is -66.55 exactly) comes
+        // after the parallel a spacing below and again after its own.
+        {{-90, 90, -180, 180, 23.45, 1, 1},
+         degrees({-90, -kPolar, -kPolar, -kPolar, -43.1, -kTropic, -19.65, 3.8, kTropic, 27.25,
+                  50.7, kPolar, 74.15})},
     };
     for (const Case& c : cases) {
         const TextRun run = runText(c.extent);
@@ -165,7 +171,8 @@ TEST(Generate, ExtentWithoutAnyGridLine) {
     EXPECT_EQ(run.result.box.points, 0);
     EXPECT_EQ(run.feedback.startCount, 1);
     EXPECT_EQ(run.feedback.stopCount, 1);
-    EXPECT_EQ(run.feedback.pumpCount, 0);
+    // No point: only the 19 + 37 steps of the grid loops pump.
+    EXPECT_EQ(run.feedback.pumpCount, 19 + 37);
     EXPECT_EQ(summaryText("/tmp/a.txt", run.result.box, "mm"),
               "Datei : \"/tmp/a.txt\" erzeugt !\n\nDie Datei enthält keine Punkte.");
 }
@@ -216,6 +223,8 @@ TEST(Generate, RefusesStepsThatWouldNeverEndWithoutTouchingTheFile) {
         {{-90, 90, -180, 180, -1, 1, 1}, ExtentField::Spacing, "Wert über 0"},
         {{-90, 90, -180, 180, nan, 1, 1}, ExtentField::Spacing, "Wert über 0"},
         {{-90, 90, -180, 180, 1e-15, 1, 1}, ExtentField::Spacing, "Wert über 0"},
+        // Lost to rounding only at the meridian loop's end, 180.
+        {{-90, 90, -180, 180, 1e-14, 1, 1}, ExtentField::Spacing, "Wert über 0"},
         {{-90, 90, 100, 101, 10, 1e-15, 1}, ExtentField::ParallelStep, "Wert über 0"},
         {{-90, 90, -180, 180, 10, 1, 0}, ExtentField::MeridianStep, "Wert über 0"},
         {{95, 90, -180, 180, 10, 1, 1},
@@ -369,7 +378,7 @@ TEST(Generate, ConformalCylinderPolesLeaveReadableFiles) {
     EXPECT_TRUE(std::isfinite(result.box.yMin) && std::isfinite(result.box.yMax));
     // The South Pole has no finite image: its parallel and the first point of
     // every meridian are left out.
-    EXPECT_EQ(result.box.points, feedback.pumpCount - 361 - 37);
+    EXPECT_EQ(result.box.points, feedback.pumpCount - 361 - 37 - (19 + 37));
     const std::string document = readFile(dir.file("merc.ai"));
     EXPECT_EQ(document.find("inf"), std::string::npos);
     EXPECT_EQ(document.find("nan"), std::string::npos);
