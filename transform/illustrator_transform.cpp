@@ -1,0 +1,179 @@
+#include "transform/illustrator_transform.h"
+
+#include <cmath>
+
+#include "fileio/illustrator_format.h"
+#include "fileio/line_reader.h"
+#include "fileio/number_format.h"
+#include "fileio/number_reader.h"
+#include "fileio/output_file.h"
+#include "transform/file_run.h"
+
+namespace transform {
+namespace {
+
+namespace illustrator = fileio::illustrator;
+
+// Lines are classified by fields split at blanks and tabs; coordinates are
+// read from fields split at blanks, commas and tabs.
+constexpr fileio::DelimiterSet kOperatorDelimiters(fileio::kBlankDelimiters);
+constexpr fileio::DelimiterSet kCoordinateDelimiters(fileio::kCoordinateDelimiters);
+constexpr std::string_view kPointOperators = "mLl";
+constexpr std::string_view kCurveOperators = "cC";
+constexpr int kPointFieldIndex = 2;
+constexpr int kCurveFieldIndex = 6;
+constexpr int kShortCurveFieldIndex = 4;
+constexpr int kOperatorFields = kCurveFieldIndex + 1;
+constexpr int kDecimals = 4;
+constexpr int kMaxPathPoints = 3;
+
+// The operator when the field is exactly one of the characters, else 0.
+char operatorIn(std::string_view field, std::string_view operators) {
+    if (field.size() != 1 || operators.find(field[0]) == std::string_view::npos) return 0;
+    return field[0];
+}
+
+int pointCount(IllustratorLineKind kind) {
+    switch (kind) {
+        case IllustratorLineKind::Point:
+            return 1;
+        case IllustratorLineKind::ShortCurve:
+            return 2;
+        case IllustratorLineKind::Curve:
+            return 3;
+        case IllustratorLineKind::Other:
+            break;
+    }
+    return 0;
+}
+
+// A coordinate in points that may be written: finite and within the range
+// of a PostScript real.
+bool writable(double v) {
+    return std::isfinite(v) && std::fabs(v) <= illustrator::kMaxReal;
+}
+
+// Rewrites the document line by line. After a point that could not be
+// written, the next path line written starts a new subpath.
+class IllustratorRewriter {
+public:
+    explicit IllustratorRewriter(FileRun& run)
+        : run_(run),
+          points_(run.points()),
+          sourceMillimetres_(points_.sourceUnitMillimetres()),
+          targetMillimetres_(points_.targetUnitMillimetres()),
+          target_(run.target()) {}
+
+    void line(std::string_view text) {
+        const IllustratorLine kind = classifyIllustratorLine(text);
+        if (kind.kind == IllustratorLineKind::Other) {
+            copyLine(text);
+        } else {
+            pathLine(text, pointCount(kind.kind), kind.op);
+        }
+    }
+
+private:
+    void copyLine(std::string_view text) {
+        target_.write(text);
+        target_.put('\n');
+    }
+
+    void pathLine(std::string_view text, int count, char op) {
+        std::string_view fields[2 * kMaxPathPoints];
+        fileio::splitFields(text, kCoordinateDelimiters, fields, 2 * count);
+        double values[2 * kMaxPathPoints];
+        for (int i = 0; i < 2 * count; ++i) {
+            std::size_t length = 0;
+            values[i] = fileio::readNumber(fields[i], length);
+            if (length == 0) {
+                // Not a point ("foo bar m"): copied like any other line.
+                copyLine(text);
+                return;
+            }
+        }
+        bool complete = true;
+        for (int k = 0; k < count; ++k) {
+            if (!transformPoint(values[2 * k], values[2 * k + 1])) {
+                run_.countUnmapped();
+                complete = false;
+            }
+        }
+        if (!complete) {
+            startSubpath_ = true;
+            return;
+        }
+        if (startSubpath_) {
+            // A curve after a gap becomes a move-to its end point.
+            startSubpath_ = false;
+            writePath(values + 2 * (count - 1), 1, illustrator::kMoveTo);
+            return;
+        }
+        writePath(values, count, op);
+    }
+
+    // Points to the source unit, through the transformation, the target
+    // unit back to points; false when the result may not be written.
+    bool transformPoint(double& x, double& y) const {
+        const double a = illustrator::pointsToUnits(x, sourceMillimetres_);
+        const double b = illustrator::pointsToUnits(y, sourceMillimetres_);
+        double r1 = 0.0;
+        double r2 = 0.0;
+        points_.transform(a, b, r1, r2);
+        x = illustrator::unitsToPoints(r1, targetMillimetres_);
+        y = illustrator::unitsToPoints(r2, targetMillimetres_);
+        return writable(x) && writable(y);
+    }
+
+    void writePath(const double* values, int count, char op) {
+        char* const start = target_.reserve(2 * kMaxPathPoints * (fileio::kMaxFixedChars + 1) + 4);
+        char* out = start;
+        for (int i = 0; i < 2 * count; ++i) {
+            out = fileio::formatFixed(out, values[i], kDecimals);
+            *out++ = ' ';
+        }
+        *out++ = op;
+        *out++ = '\n';
+        target_.commit(out);
+    }
+
+    FileRun& run_;
+    const PointTransformer& points_;
+    double sourceMillimetres_;
+    double targetMillimetres_;
+    fileio::OutputFile& target_;
+    bool startSubpath_ = false;
+};
+
+}  // namespace
+
+IllustratorLine classifyIllustratorLine(std::string_view line) {
+    std::string_view fields[kOperatorFields];
+    fileio::splitFields(line, kOperatorDelimiters, fields, kOperatorFields);
+    if (const char op = operatorIn(fields[kPointFieldIndex], kPointOperators)) {
+        return {IllustratorLineKind::Point, op};
+    }
+    if (const char op = operatorIn(fields[kCurveFieldIndex], kCurveOperators)) {
+        return {IllustratorLineKind::Curve, op};
+    }
+    if (const char op = operatorIn(fields[kShortCurveFieldIndex], illustrator::kTwoPointCurves)) {
+        return {IllustratorLineKind::ShortCurve, op};
+    }
+    return {};
+}
+
+FileTransformResult transformIllustratorFile(const FileTransformRequest& request,
+                                             fileio::Feedback& feedback) {
+    FileRun run(request, feedback);
+    const FileTransformStatus opened = run.open();
+    if (opened != FileTransformStatus::Finished) return {opened, 0};
+    IllustratorRewriter rewriter(run);
+    std::string_view line;
+    while (run.ok() && run.readLine(line)) {
+        rewriter.line(line);
+        run.step();
+    }
+    return run.finish();
+}
+
+}  // namespace transform
