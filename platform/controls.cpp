@@ -24,4 +24,16 @@ void setControlId(QWidget* control, int id) {
     if (control != nullptr) control->setProperty(kControlIdProperty, id);
 }
 
+void setControlIds(std::initializer_list<ControlId> table) {
+    for (const ControlId& row : table) setControlId(row.control, row.id);
+}
+
+void setShown(const ControlGroup& group, bool shown) {
+    for (QWidget* control : group) control->setVisible(shown);
+}
+
+void setEnabled(const ControlGroup& group, bool enabled) {
+    for (QWidget* control : group) control->setEnabled(enabled);
+}
+
 }  // namespace platform

@@ -81,7 +81,14 @@ DataExchange::DataExchange(QWidget* dialog, bool saveAndValidate)
     : dialog_(dialog), saving_(saveAndValidate) {}
 
 bool DataExchange::parseNumber(const std::string& text, double& value) {
-    const std::string core(trimmed(text));
+    std::string core(trimmed(text));
+    // German users write the decimal separator as a comma: one comma stands
+    // for the point, when there is no point.
+    const size_t comma = core.find(',');
+    if (comma != std::string::npos && core.find(',', comma + 1) == std::string::npos &&
+        core.find('.') == std::string::npos) {
+        core[comma] = '.';
+    }
     if (!isDecimalNumber(core)) return false;
     // The syntax is checked above; strtod_l rounds correctly and reports
     // overflow as an infinite value. An underflow gives zero or a subnormal
@@ -119,8 +126,11 @@ void DataExchange::number(QLineEdit* edit, double& value) {
         return;
     }
     double parsed = 0.0;
-    if (parseNumber(edit->text().toStdString(), parsed)) {
+    const QString typed = edit->text();
+    if (parseNumber(typed.toStdString(), parsed)) {
         value = parsed;
+        // A value typed with a decimal comma is shown back with the point.
+        if (typed.contains(u',')) setEditText(edit, qt(formatNumber(value)));
     } else {
         fail(edit, kNumberMessage);
     }

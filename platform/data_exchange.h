@@ -1,8 +1,9 @@
 #pragma once
 // Moves values between a dialog's controls and its members, one call per
 // member in member order. Numbers are read and written in the classic locale
-// ("52,4" is not a number; non-finite and overflowing values are refused) and
-// shown in general notation with up to 15 significant digits. A field that
+// (non-finite and overflowing values are refused; one decimal comma is read
+// as the point, "52,4" is 52.4, and shown back with the point) and shown in
+// general notation with up to 15 significant digits. A field that
 // does not parse shows the framework's message, takes the focus and stops the
 // exchange, so later members keep their values.
 
@@ -42,6 +43,7 @@ public:
     static std::string formatNumber(double value);
     // Parsers of the exchange: blanks around the number are allowed, nothing
     // else; false for text that is no number, non-finite or out of range.
+    // parseNumber reads one comma as the decimal point when there is no point.
     static bool parseNumber(const std::string& text, double& value);
     static bool parseInteger(const std::string& text, int32_t& value);
 

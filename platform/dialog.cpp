@@ -8,13 +8,16 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShortcutEvent>
 #include <QTextEdit>
-#include <QTimer>
 
 #include "platform/data_exchange.h"
+#include "platform/messages.h"
 #include "platform/mouse_swallower.h"
 
 namespace platform {
@@ -45,9 +48,24 @@ void collectInputControls(QWidget* parent, std::vector<QWidget*>& controls) {
     }
 }
 
+// The button that a shortcut delivered to watched clicks: the button itself,
+// or the button a label names as its buddy.
+QAbstractButton* shortcutButton(QObject* watched) {
+    if (auto* button = qobject_cast<QAbstractButton*>(watched)) return button;
+    if (auto* label = qobject_cast<QLabel*>(watched)) {
+        return qobject_cast<QAbstractButton*>(label->buddy());
+    }
+    return nullptr;
+}
+
 }  // namespace
 
-Dialog::Dialog(QWidget* parent) : QDialog(parent) {}
+Dialog::Dialog(QWidget* parent) : QDialog(parent) {
+    // A dialog keeps the size it was drawn with: no maximise button.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
+    setSizeGripEnabled(false);
+}
 
 bool Dialog::updateData(bool saveAndValidate) {
     DataExchange dx(this, saveAndValidate);
@@ -92,6 +110,34 @@ void Dialog::focusControl(QWidget* control) {
     QScopedValueRollback guard(inHandler_, true);
     control->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+}
+
+bool Dialog::takeOverAndCheck(const std::function<std::string()>& check) {
+    if (!updateData(true)) return false;
+    const std::string message = check ? check() : std::string();
+    if (message.empty()) return true;
+    return warnInput(this, QString::fromStdString(message));
+}
+
+bool Dialog::refuse(QWidget* control, const std::string& message) {
+    warnInput(this, QString::fromStdString(message));
+    focusControl(control);
+    return false;
+}
+
+bool Dialog::mayStartRun() const {
+    return isVisible() && isModal() && !running_;
+}
+
+void Dialog::focusFirstField() {
+    for (QWidget* widget = nextInFocusChain(); widget != nullptr && widget != this;
+         widget = widget->nextInFocusChain()) {
+        if (widget->window() != this) continue;  // an owned dialog's control
+        if ((widget->focusPolicy() & Qt::TabFocus) != Qt::TabFocus) continue;
+        if (!widget->isEnabled() || !widget->isVisibleTo(this)) continue;
+        focusControl(widget);
+        return;
+    }
 }
 
 void Dialog::onFocusLost(QWidget* edit, std::function<bool()> handler) {
@@ -147,10 +193,6 @@ bool Dialog::focusLost(QWidget* edit, Qt::FocusReason reason) {
     if (inHandler_ || running_ || !isVisible()) return false;
     if (!edit->isEnabled() || !edit->isVisible()) return false;
     if (cancelButton_ != nullptr && QApplication::focusWidget() == cancelButton_) return false;
-    if (reason == Qt::ShortcutFocusReason && checkedForShortcut_ == edit) {
-        checkedForShortcut_ = nullptr;  // checked just before the button took the focus
-        return false;
-    }
     for (const Watched& watched : watched_) {
         if (watched.edit != edit) continue;
         if (runHandler(edit, watched.handler)) return false;
@@ -164,28 +206,31 @@ bool Dialog::focusLost(QWidget* edit, Qt::FocusReason reason) {
     return false;
 }
 
-// A button's keyboard shortcut (Alt+S) takes the focus and clicks at once.
-// The check of the field being left runs first; when it fails the shortcut is
-// eaten, so the button neither takes the focus nor acts on bad values.
+// Qt answers a button's shortcut (Alt+S) with an animated click that acts
+// about 100 ms later, when a following Escape or Enter may have closed the
+// dialog already. Here the button acts at once, as on a mouse click: first the
+// check of the field being left (a refusal eats the shortcut), then the focus
+// where Qt would put it (a label's buddy, a check box), then the click.
 bool Dialog::shortcutPressed(QAbstractButton* button) {
-    if (inHandler_ || running_ || button == cancelButton_ || !button->isEnabled()) return false;
-    const Watched* watched = watchedFor(QApplication::focusWidget());
-    if (watched == nullptr || !watched->edit->isEnabled()) return false;
-    QWidget* edit = watched->edit;
-    if (!runHandler(edit, watched->handler)) return true;
-    checkedForShortcut_ = edit;
-    // If the button does not take the focus, forget the mark after this event.
-    QTimer::singleShot(0, this, [this] { checkedForShortcut_ = nullptr; });
+    if (running_ || !isVisible() || !button->isEnabled()) return true;
+    if (!inHandler_ && button != cancelButton_) {
+        const Watched* watched = watchedFor(QApplication::focusWidget());
+        if (watched != nullptr && watched->edit->isEnabled() &&
+            !runHandler(watched->edit, watched->handler)) {
+            return true;
+        }
+    }
     return false;
 }
 
 void Dialog::watchButtonShortcuts() {
-    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
-        QWidget* owner = button->parentWidget();
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if (shortcutButton(widget) == nullptr) continue;
+        QWidget* owner = widget->parentWidget();
         while (owner != nullptr && owner != this && qobject_cast<QDialog*>(owner) == nullptr) {
             owner = owner->parentWidget();
         }
-        if (owner == this) button->installEventFilter(this);  // once: Qt drops duplicates
+        if (owner == this) widget->installEventFilter(this);  // once: Qt drops duplicates
     }
 }
 
@@ -194,9 +239,18 @@ bool Dialog::eventFilter(QObject* watched, QEvent* event) {
         focusLost(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event)->reason())) {
         return true;
     }
-    if (event->type() == QEvent::Shortcut) {
-        auto* button = qobject_cast<QAbstractButton*>(watched);
-        if (button != nullptr && shortcutPressed(button)) return true;
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        if (QAbstractButton* button = shortcutButton(watched)) {
+            if (shortcutPressed(button)) return true;
+            const bool takesFocus = watched != button || (button->isCheckable() &&
+                                                          (button->focusPolicy() & Qt::ClickFocus));
+            if (takesFocus && button->focusPolicy() != Qt::NoFocus) {
+                QScopedValueRollback guard(inHandler_, true);  // checked above
+                button->setFocus(Qt::ShortcutFocusReason);
+            }
+            button->click();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -206,7 +260,18 @@ void Dialog::showEvent(QShowEvent* event) {
         opened_ = true;
         updateData(false);
         initDialog();
-        if (!watched_.empty()) watchButtonShortcuts();
+        watchButtonShortcuts();
+        // Enter presses the button that has the focus, in every dialog.
+        for (QPushButton* button : findChildren<QPushButton*>()) {
+            if (button->window() == this) button->setAutoDefault(true);
+        }
+        // The focus in the first field in tab order, its text selected, so
+        // that typing replaces the value.
+        focusFirstField();
+        if (!sizeFixed_) {
+            sizeFixed_ = true;
+            setFixedSize(size().expandedTo(minimumSizeHint()));
+        }
     }
     QDialog::showEvent(event);
 }

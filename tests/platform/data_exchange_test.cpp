@@ -7,8 +7,8 @@
 #include <limits>
 
 #include "platform/data_exchange.h"
-#include "tests/support/recording_messages.h"
 #include "test_dialogs.h"
+#include "tests/support/recording_messages.h"
 
 using platform::DataExchange;
 using platform::Icon;
@@ -42,7 +42,14 @@ TEST(ParseNumber, AcceptsDecimalTextWithBlanksAroundIt) {
         {"infinity", false, 0},
         {"1e999", false, 0},
         {"-1e999", false, 0},
-        {"52,4", false, 0},
+        {"52,4", true, 52.4},
+        {" -0,5 ", true, -0.5},
+        {",5", true, 0.5},
+        {"1,5e3", true, 1500.0},
+        {"1,2,3", false, 0},
+        {"1.2,3", false, 0},
+        {"1,2.3", false, 0},
+        {",", false, 0},
         {"", false, 0},
         {"   ", false, 0},
         {"12.5abc", false, 0},
@@ -166,8 +173,20 @@ TEST_F(ExchangeTest, SavingTakesEveryControlButTheResultField) {
     EXPECT_TRUE(boxes.messages.empty());
 }
 
+// "47,5" is 47.5 and the field shows it back with the point; a field typed
+// with the point keeps its text as typed.
+TEST_F(ExchangeTest, DecimalCommaIsTakenAndShownBackWithThePoint) {
+    dialog.south->setText("47,5");
+    dialog.north->setText(" 1.50 ");
+    ASSERT_TRUE(dialog.updateData(true));
+    EXPECT_EQ(dialog.m_dSouth, 47.5);
+    EXPECT_EQ(dialog.south->text(), "47.5");
+    EXPECT_EQ(dialog.north->text(), " 1.50 ");
+    EXPECT_TRUE(boxes.messages.empty());
+}
+
 TEST_F(ExchangeTest, BadNumberShowsTheMessageTakesTheFocusAndStops) {
-    for (const char* bad : {"nan", "inf", "1e999", "52,4", "", "12.5abc"}) {
+    for (const char* bad : {"nan", "inf", "1e999", "52,4,1", "", "12.5abc"}) {
         SCOPED_TRACE(bad);
         boxes.clear();
         dialog.m_dSouth = 1.0;
