@@ -1,0 +1,135 @@
+#include "batch/options.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace batch {
+namespace {
+
+bool isNegativeNumber(std::string_view arg) {
+    return arg.size() > 1 && arg[0] == '-' &&
+           (std::isdigit(static_cast<unsigned char>(arg[1])) || arg[1] == '.' || arg[1] == ',');
+}
+
+// An argument that starts an option: "--name", not "-", not "-5".
+bool isOption(std::string_view arg) {
+    return arg.size() > 2 && arg.starts_with("--");
+}
+
+const OptionSpec* findSpec(std::span<const OptionSpec> specs, std::string_view name) {
+    for (const OptionSpec& spec : specs) {
+        if (spec.name == name) return &spec;
+    }
+    return nullptr;
+}
+
+std::string_view withoutPlus(std::string_view text) {
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
+    return text;
+}
+
+}  // namespace
+
+const std::vector<std::string>& ParsedOptions::values(std::string_view name) const {
+    static const std::vector<std::string> none;
+    const auto it = values_.find(std::string(name));
+    return it == values_.end() ? none : it->second;
+}
+
+std::string ParsedOptions::text(std::string_view name, std::string_view fallback) const {
+    const std::vector<std::string>& v = values(name);
+    return v.empty() ? std::string(fallback) : v.front();
+}
+
+std::string parseOptions(std::span<const std::string> args, std::span<const OptionSpec> specs,
+                         ParsedOptions& parsed) {
+    parsed = ParsedOptions();
+    bool onlyPositional = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (onlyPositional || !isOption(arg)) {
+            if (!onlyPositional && arg == "--") {
+                onlyPositional = true;
+                continue;
+            }
+            if (!onlyPositional && arg.size() > 1 && arg[0] == '-' && !isNegativeNumber(arg)) {
+                return "Unbekannte Option \"" + arg + "\"";
+            }
+            parsed.positional_.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            onlyPositional = true;
+            continue;
+        }
+        std::string_view name = std::string_view(arg).substr(2);
+        std::optional<std::string> inlineValue;
+        if (const size_t equals = name.find('='); equals != std::string_view::npos) {
+            inlineValue = std::string(name.substr(equals + 1));
+            name = name.substr(0, equals);
+        }
+        const OptionSpec* spec = findSpec(specs, name);
+        const std::string label = "--" + std::string(name);
+        if (spec == nullptr) return "Unbekannte Option \"" + label + "\"";
+        if (parsed.has(name)) return "Option " + label + " ist mehrfach angegeben";
+        std::vector<std::string> values;
+        if (inlineValue) {
+            if (spec->valueCount != 1) return "Option " + label + " nimmt keinen Wert mit \"=\"";
+            values.push_back(*inlineValue);
+        } else {
+            for (int v = 0; v < spec->valueCount; ++v) {
+                if (i + 1 >= args.size() || (isOption(args[i + 1]) && args[i + 1] != "--")) {
+                    return "Option " + label + " braucht " +
+                           (spec->valueCount == 1 ? std::string("einen Wert")
+                                                  : std::to_string(spec->valueCount) + " Werte");
+                }
+                values.push_back(args[++i]);
+            }
+        }
+        parsed.values_[std::string(name)] = std::move(values);
+    }
+    return {};
+}
+
+bool parseDecimal(std::string_view text, double& value) {
+    std::string core(withoutPlus(text));
+    // One comma and no point: the comma is the decimal separator.
+    const size_t comma = core.find(',');
+    if (comma != std::string::npos && core.find(',', comma + 1) == std::string::npos &&
+        core.find('.') == std::string::npos) {
+        core[comma] = '.';
+    }
+    // Decimal notation only: no "inf", "nan" or hexadecimal forms.
+    for (char c : core) {
+        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.' && c != '-' && c != 'e' &&
+            c != 'E' && c != '+') {
+            return false;
+        }
+    }
+    double parsed = 0.0;
+    const auto [end, error] = std::from_chars(core.data(), core.data() + core.size(), parsed);
+    if (core.empty() || error != std::errc() || end != core.data() + core.size()) return false;
+    if (!std::isfinite(parsed)) return false;
+    value = parsed;
+    return true;
+}
+
+bool parseWhole(std::string_view text, int& value) {
+    text = withoutPlus(text);
+    int parsed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return false;
+    value = parsed;
+    return true;
+}
+
+std::string optionProblem(std::string_view name, std::string_view message) {
+    const bool positional = !name.empty() && std::isupper(static_cast<unsigned char>(name[0]));
+    std::string text = positional ? "Argument " : "Option --";
+    text.append(name).append(": ").append(message);
+    return text;
+}
+
+}  // namespace batch
