@@ -53,6 +53,20 @@ bool writable(double v) {
     return std::isfinite(v) && std::fabs(v) <= illustrator::kMaxReal;
 }
 
+// The kind of a line from its first seven fields split at blanks and tabs.
+IllustratorLine classifyFields(const std::string_view* fields) {
+    if (const char op = operatorIn(fields[kPointFieldIndex], kPointOperators)) {
+        return {IllustratorLineKind::Point, op};
+    }
+    if (const char op = operatorIn(fields[kCurveFieldIndex], kCurveOperators)) {
+        return {IllustratorLineKind::Curve, op};
+    }
+    if (const char op = operatorIn(fields[kShortCurveFieldIndex], illustrator::kTwoPointCurves)) {
+        return {IllustratorLineKind::ShortCurve, op};
+    }
+    return {};
+}
+
 // Rewrites the document line by line. After a point that could not be
 // written, the next path line written starts a new subpath.
 class IllustratorRewriter {
@@ -65,11 +79,13 @@ public:
           target_(run.target()) {}
 
     void line(std::string_view text) {
-        const IllustratorLine kind = classifyIllustratorLine(text);
+        std::string_view fields[kOperatorFields];
+        fileio::splitFields(text, kOperatorDelimiters, fields, kOperatorFields);
+        const IllustratorLine kind = classifyFields(fields);
         if (kind.kind == IllustratorLineKind::Other) {
             copyLine(text);
         } else {
-            pathLine(text, pointCount(kind.kind), kind.op);
+            pathLine(text, fields, pointCount(kind.kind), kind.op);
         }
     }
 
@@ -79,9 +95,15 @@ private:
         target_.put('\n');
     }
 
-    void pathLine(std::string_view text, int count, char op) {
-        std::string_view fields[2 * kMaxPathPoints];
-        fileio::splitFields(text, kCoordinateDelimiters, fields, 2 * count);
+    // blankFields: the fields split at blanks and tabs, which are the
+    // coordinate fields as well unless the line holds a comma.
+    void pathLine(std::string_view text, const std::string_view* blankFields, int count, char op) {
+        std::string_view commaFields[2 * kMaxPathPoints];
+        const std::string_view* fields = blankFields;
+        if (text.find(',') != std::string_view::npos) {
+            fileio::splitFields(text, kCoordinateDelimiters, commaFields, 2 * count);
+            fields = commaFields;
+        }
         double values[2 * kMaxPathPoints];
         for (int i = 0; i < 2 * count; ++i) {
             std::size_t length = 0;
@@ -150,16 +172,7 @@ private:
 IllustratorLine classifyIllustratorLine(std::string_view line) {
     std::string_view fields[kOperatorFields];
     fileio::splitFields(line, kOperatorDelimiters, fields, kOperatorFields);
-    if (const char op = operatorIn(fields[kPointFieldIndex], kPointOperators)) {
-        return {IllustratorLineKind::Point, op};
-    }
-    if (const char op = operatorIn(fields[kCurveFieldIndex], kCurveOperators)) {
-        return {IllustratorLineKind::Curve, op};
-    }
-    if (const char op = operatorIn(fields[kShortCurveFieldIndex], illustrator::kTwoPointCurves)) {
-        return {IllustratorLineKind::ShortCurve, op};
-    }
-    return {};
+    return classifyFields(fields);
 }
 
 FileTransformResult transformIllustratorFile(const FileTransformRequest& request,
