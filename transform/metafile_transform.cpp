@@ -8,6 +8,7 @@
 #include "fileio/number_format.h"
 #include "fileio/number_reader.h"
 #include "fileio/output_file.h"
+#include "geodesy/projection_names.h"
 #include "transform/file_run.h"
 #include "transform/record_body.h"
 
@@ -16,7 +17,6 @@ namespace {
 
 namespace metafile = fileio::metafile;
 
-constexpr std::string_view kPixelUnit = "pixel";
 constexpr const char* kUnitsQuestion1 =
     "Die Einheiten in Projektion 1 sind nicht auf Pixel eingestellt !\n\nTrotzdem fortfahren ?";
 constexpr const char* kUnitsQuestion2 =
@@ -59,17 +59,6 @@ bool carriesPoint(const OpenRecord& record, int32_t index) {
     if (record.type == metafile::kTextPointCode) return index < record.count - 1;
     return isPointRecord(record.type);
 }
-
-}  // namespace
-
-std::vector<std::string> metafileUnitQuestions(const TransformSnapshot& snapshot) {
-    std::vector<std::string> questions;
-    if (snapshot.units1 != kPixelUnit) questions.emplace_back(kUnitsQuestion1);
-    if (snapshot.units2 != kPixelUnit) questions.emplace_back(kUnitsQuestion2);
-    return questions;
-}
-
-namespace {
 
 // Rewrites the source line by line: a header line opens a record, whose
 // body waits in memory (or a temporary file) until the record is complete or
@@ -217,6 +206,13 @@ private:
 };
 
 }  // namespace
+
+std::vector<std::string> metafileUnitQuestions(const TransformSnapshot& snapshot) {
+    std::vector<std::string> questions;
+    if (snapshot.units1 != geodesy::kUnitPixel) questions.emplace_back(kUnitsQuestion1);
+    if (snapshot.units2 != geodesy::kUnitPixel) questions.emplace_back(kUnitsQuestion2);
+    return questions;
+}
 
 FileTransformResult transformMetafile(const FileTransformRequest& request,
                                       fileio::Feedback& feedback) {
