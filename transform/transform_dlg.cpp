@@ -22,6 +22,7 @@
 #include "ui_transform_dlg.h"
 
 using transform::PanelField;
+using namespace transform_ids;
 
 namespace {
 
@@ -98,6 +99,43 @@ CTransformDlg::CTransformDlg(QWidget* parent)
       m_dlgProjection2(this),
       ui_(new Ui::CTransformDlg) {
     ui_->setupUi(this);
+    platform::setControlIds({
+        {ui_->buttonClose, kClose},
+        {ui_->editProjection1, kProjection1},
+        {ui_->editProjection2, kProjection2},
+        {ui_->editDatum1, kDatum1},
+        {ui_->editDatum2, kDatum2},
+        {ui_->buttonProjection1, kProjectionButton1},
+        {ui_->buttonProjection2, kProjectionButton2},
+        {ui_->editLat1, kLat1},
+        {ui_->editLon1, kLon1},
+        {ui_->editLat2, kLat2},
+        {ui_->editLon2, kLon2},
+        {ui_->editLatDms1, kLat1Dms},
+        {ui_->editLonDms1, kLon1Dms},
+        {ui_->editLatDms2, kLat2Dms},
+        {ui_->editLonDms2, kLon2Dms},
+        {ui_->editX1, kX1},
+        {ui_->editY1, kY1},
+        {ui_->editX2, kX2},
+        {ui_->editY2, kY2},
+        {ui_->labelUnitX1, kUnitX1},
+        {ui_->labelUnitY1, kUnitY1},
+        {ui_->labelUnitX2, kUnitX2},
+        {ui_->labelUnitY2, kUnitY2},
+        {ui_->editHeight1, kHeight1},
+        {ui_->editHeight2, kHeight2},
+        {ui_->editSourceFile, kSourceFile},
+        {ui_->editTargetFile, kTargetFile},
+        {ui_->buttonSourceFile, kSourceButton},
+        {ui_->buttonTargetFile, kTargetButton},
+        {ui_->buttonSave, kSave},
+        {ui_->comboProjectionMode, kProjectionMode},
+        {ui_->comboCoordinateMode, kCoordinateMode},
+        {ui_->comboAngleFormat, kAngleFormat},
+        {ui_->comboFileFormat, kFileFormat},
+        {ui_->progressBar, kProgress},
+    });
     panelEdits_[0] = {{PanelField::Latitude, ui_->editLat1},
                       {PanelField::Longitude, ui_->editLon1},
                       {PanelField::LatitudeDms, ui_->editLatDms1},

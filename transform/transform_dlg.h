@@ -22,6 +22,50 @@ namespace Ui {
 class CTransformDlg;
 }
 
+// The control ids of "Kartennetz / Koordinaten transformieren".
+namespace transform_ids {
+enum ControlId : int {
+    kClose = 1,  // "Schliessen"
+    kProjection1 = 1015,
+    kProjection2 = 1016,
+    kDatum1 = 1017,
+    kDatum2 = 1018,
+    kProjectionButton1 = 1079,
+    kProjectionButton2 = 1080,
+    kLat1 = 1072,
+    kLon1 = 1045,
+    kLat2 = 1075,
+    kLon2 = 1046,
+    kLat1Dms = 1077,
+    kLon1Dms = 1050,
+    kLat2Dms = 1084,
+    kLon2Dms = 1054,
+    kX1 = 1048,
+    kY1 = 1049,
+    kX2 = 1052,
+    kY2 = 1053,
+    kUnitX1 = 1073,
+    kUnitY1 = 1074,
+    kUnitX2 = 1076,
+    kUnitY2 = 1083,
+    kHeight1 = 1063,
+    kHeight2 = 1068,
+    kSourceFile = 1003,
+    kTargetFile = 1004,
+    kSourceButton = 1008,
+    kTargetButton = 1009,
+    kSave = 1085,
+    kProjectionMode = 1086,
+    kCoordinateMode = 1088,
+    kAngleFormat = 1087,
+    kFileFormat = 1089,
+    kProgress = 1105,
+};
+// The panel edits of side 1 and side 2, in the order of transform::PanelField.
+inline constexpr int kPanel[2][7] = {{kLat1, kLon1, kLat1Dms, kLon1Dms, kX1, kY1, kHeight1},
+                                     {kLat2, kLon2, kLat2Dms, kLon2Dms, kX2, kY2, kHeight2}};
+}  // namespace transform_ids
+
 class CTransformDlg : public platform::Dialog {
     Q_OBJECT
 public:
