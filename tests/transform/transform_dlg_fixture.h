@@ -10,67 +10,22 @@
 #include <string>
 #include <vector>
 
-#include "definition/type_rules.h"
-#include "geodesy/catalogues.h"
-#include "geodesy/projection_names.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/recording_messages.h"
 #include "transform/transform_dlg.h"
+#include "transform_dlg_sides.h"
 
 namespace transform_dlg_test {
 
-// Control ids of the dialog.
-constexpr int kProjection[2] = {1015, 1016};
-constexpr int kDatum[2] = {1017, 1018};
-constexpr int kProjectionButton[2] = {1079, 1080};
-// Per side in the order of transform::PanelField.
-constexpr int kPanel[2][7] = {{1072, 1045, 1077, 1050, 1048, 1049, 1063},
-                              {1075, 1046, 1084, 1054, 1052, 1053, 1068}};
-constexpr int kUnitX[2] = {1073, 1076};
-constexpr int kUnitY[2] = {1074, 1083};
-constexpr int kSourceFile = 1003, kTargetFile = 1004, kSourceButton = 1008, kTargetButton = 1009,
-              kSave = 1085, kProjectionMode = 1086, kCoordinateMode = 1088, kAngleFormat = 1087,
-              kFileFormat = 1089, kProgress = 1105, kClose = 1;
+using namespace transform_ids;
+// Per side: the projection and datum lines, the "..." button, the unit labels.
+constexpr int kProjection[2] = {kProjection1, kProjection2};
+constexpr int kDatum[2] = {kDatum1, kDatum2};
+constexpr int kProjectionButton[2] = {kProjectionButton1, kProjectionButton2};
+constexpr int kUnitX[2] = {kUnitX1, kUnitX2};
+constexpr int kUnitY[2] = {kUnitY1, kUnitY2};
 
 constexpr double kEarthRadius = 6371000.0;
-
-// A definition as the projection dialog would hold it after the user chose
-// the type (with natural coordinates).
-inline definition::ProjectionDefinition definitionOf(std::string_view type, int strip = 2) {
-    definition::ProjectionDefinition d;
-    definition::applyProjectionType(d, std::string(type));
-    d.strip = strip;
-    definition::stripChanged(d);
-    definition::applyNaturalCalibration(d, d.projectionName);
-    return d;
-}
-
-// The equidistant cylinder on the sphere with the equator as its true
-// parallel: X = R·lon, Y = R·lat (radians), in metres, or in kilometres.
-inline definition::ProjectionDefinition plateCarree(bool kilometres = false) {
-    definition::ProjectionDefinition d = definitionOf(geodesy::kCylinderEquidistant);
-    d.delta1 = 90.0;
-    if (kilometres) {
-        d.units = d.unitX = d.unitY = std::string(geodesy::kUnitKilometre);
-    }
-    return d;
-}
-
-// What the projection dialog's OK leaves for its owner.
-inline int acceptDefinition(CProjectionDlg& dialog, const definition::ProjectionDefinition& d,
-                            const std::string& datumName = "ED50") {
-    dialog.m_dlgDatum.m_datum = geodesy::lookupDatum(datumName);
-    dialog.m_dlgDatum.m_datum.datumName = datumName;
-    dialog.m_strProjectionName = d.projectionName;
-    dialog.m_nStrip = d.strip;
-    dialog.m_dCentralMeridian = d.centralMeridian;
-    dialog.m_strUnits = d.units;
-    dialog.m_strUnitX = d.unitX;
-    dialog.m_strUnitY = d.unitY;
-    dialog.m_dResolution = d.resolution;
-    dialog.m_params = definition::buildParams(d, dialog.m_dlgDatum.m_datum);
-    return QDialog::Accepted;
-}
 
 class TestTransformDlg : public CTransformDlg {
 public:
