@@ -1,0 +1,204 @@
+// Projection definition files: reading along the dialog's path, writing, the
+// round trip for every kind of type, and every kind of refusal with its line.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "definition/definition_file.h"
+#include "geodesy/catalogues.h"
+
+namespace {
+
+using definition::DefinitionFile;
+
+DefinitionFile read(const std::string& text) {
+    DefinitionFile file;
+    const std::string problem = definition::parseDefinitionText(text, "t.gwp", file);
+    EXPECT_EQ(problem, "");
+    return file;
+}
+
+struct RoundTripCase {
+    const char* kind;
+    const char* text;
+};
+
+// One definition per kind of type, each entered as a user would.
+const RoundTripCase kRoundTrips[] = {
+    {"sphere, typed calibration in pixels",
+     "projectionName = Kegelabbildung (winkeltreu)\nsphereRadius = 6370997.5\n"
+     "mainPointLat = 51.25\nmainPointLon = 10.1\ndelta1 = 35\ndelta2 = 43.7\n"
+     "natural = false\nunits = pixel\nresolution = 11.811\nscaleDenominator = 250000\n"
+     "refPointLat = 50.1\nrefPointLon = 9.9\nrefPointX = 0.1\nrefPointY = -2e-7\n"
+     "rotationAngle = -12.5\n"},
+    {"sphere, natural",
+     "projectionName = Azimutalabbildung (flächentreu)\nmainPointLat = 52\n"
+     "mainPointLon = -0.3\n"},
+    {"Gauß-Krüger (Deutschland)",
+     "projectionName = Gauß-Krüger (Deutschland)\nstripNumber = 4\n"
+     "datum = DHDN (Potsdam / Rauenberg)\n"},
+    {"UTM in km",
+     "projectionName = UTM\nstripNumber = 33\ndatum = WGS 84 (ECEF)\n"
+     "natural = false\nunits = km\nrefPointLon = 15\nrefPointX = 500\n"},
+    {"Krassovsky", "projectionName = Krassovsky\nstripNumber = 7\ndatum = System 42/83 (Pulkov)\n"},
+    {"Austrian strip",
+     "projectionName = Gauß-Krüger (Österreich Meldenetz)\nstripNumber = 34\n"
+     "datum = MGI (Hermannskogel)\n"},
+    {"Gauß-Krüger (Allgemein)",
+     "projectionName = Gauß-Krüger (Allgemein)\n"
+     "centralMeridian = 10.5\n"},
+    {"Swiss grid", "projectionName = Schweizer Landesgitter\ndatum = CH1903 (Obs. Bern)\n"},
+    {"individual datum and ellipsoid",
+     "projectionName = UTM\nstripNumber = 32\ndatum = (individuell)\n"
+     "ellipsoid = (individuell)\nsemiMajorAxis = 6378137.25\nsemiMinorAxis = 6356752.1\n"
+     "shiftX = -87.1\nshiftY = -98\nshiftZ = -121.3\nrotationOmega = 0.1\n"
+     "rotationPsi = -0.2\nrotationEpsilon = 1e-5\nscaleCorrection = 3.4e-6\n"},
+};
+
+TEST(DefinitionFile, EveryKindOfTypeReadsBackBitForBit) {
+    for (const RoundTripCase& c : kRoundTrips) {
+        SCOPED_TRACE(c.kind);
+        const DefinitionFile first = read(c.text);
+        const std::string written = definition::definitionText(first.definition, first.datum);
+        const DefinitionFile second = read(written);
+        EXPECT_EQ(first.definition, second.definition);
+        EXPECT_EQ(first.datum, second.datum);
+        EXPECT_EQ(first.params, second.params);
+        EXPECT_EQ(written, definition::definitionText(second.definition, second.datum));
+    }
+}
+
+// Hand-worked values: UTM zone 32 has its central meridian at 6 * 32 - 183 =
+// 9° and the false easting 500 km; the Austrian strip 31 lies at 31 -
+// 17.666666667° with X = 450 km, Y = -5000 km; the Swiss grid's origin is
+// Bern (46.95240556°, 7.43958333°) at 600 km / 200 km.
+TEST(DefinitionFile, MinimalFilesGiveTheTypesNaturalRecords) {
+    const DefinitionFile utm = read("projectionName = UTM\nstripNumber = 32\ndatum = ED50\n");
+    EXPECT_EQ(utm.params.refPointLon, 9.0);
+    EXPECT_EQ(utm.params.refPointX, 500000.0);
+    EXPECT_EQ(utm.params.unitMillimetres, 1000.0);
+    EXPECT_EQ(utm.params.datum.datumName, "ED50");
+    EXPECT_EQ(utm.params.datum.semiMajorAxis, 6378388.0);
+
+    const DefinitionFile austria =
+        read("projectionName = Gauß-Krüger (Österreich Meldenetz)\nstripNumber = 31\n");
+    EXPECT_NEAR(austria.params.refPointLon, 13.333333333, 1e-9);
+    EXPECT_EQ(austria.params.refPointX, 450000.0);
+    EXPECT_EQ(austria.params.refPointY, -5000000.0);
+
+    const DefinitionFile swiss = read("projectionName = Schweizer Landesgitter\n");
+    EXPECT_EQ(swiss.params.refPointLat, 46.95240556);
+    EXPECT_EQ(swiss.params.refPointX, 600000.0);
+    EXPECT_EQ(swiss.params.refPointY, 200000.0);
+
+    // The general strip carries its central meridian as the main point.
+    const DefinitionFile general =
+        read("projectionName = Gauß-Krüger (Allgemein)\ncentralMeridian = 10.5\n");
+    EXPECT_EQ(general.params.mainPointLon, 10.5);
+    EXPECT_EQ(general.params.refPointLon, 10.5);
+}
+
+TEST(DefinitionFile, OrderCommentsBlanksAndLineEndsDoNotMatter) {
+    const DefinitionFile plain = read(
+        "projectionName = Bonn'sche Abbildung\nmainPointLon = 12\nnatural = false\n"
+        "refPointLon = 3\n");
+    const DefinitionFile shuffled = read(
+        "\xEF\xBB\xBF# Bonne\r\n\r\n  refPointLon=3  \r\nnatural =false\r\n"
+        "\tmainPointLon\t= 12\r\nprojectionName = Bonn'sche Abbildung\r\n");
+    EXPECT_EQ(plain.definition, shuffled.definition);
+    EXPECT_EQ(plain.params, shuffled.params);
+    // The main point was entered before the box was cleared: the reference
+    // longitude followed it, then the typed value replaced it.
+    EXPECT_EQ(plain.params.refPointLon, 3.0);
+    EXPECT_EQ(plain.definition.centralMeridian, 12.0);
+}
+
+struct ErrorCase {
+    const char* text;
+    int line;  // 0: the file as a whole
+    const char* problem;
+};
+
+const ErrorCase kErrors[] = {
+    {"projectionName = UTM\nfoo = 1\n", 2, "unbekannter Schlüssel \"foo\""},
+    {"projectionName = UTM\n\nprojectionName = UTM\n", 3, "schon in Zeile 1 angegeben"},
+    {"projectionName UTM\n", 1, "\"Schlüssel = Wert\" erwartet"},
+    {"stripNumber = 3\n", 0, "Schlüssel \"projectionName\" fehlt"},
+    {"projectionName = utm\n", 1, "unbekannte Projektion \"utm\""},
+    {"projectionName = UTM\nrefPointX = 1\n", 2, "\"refPointX\": Feld gesperrt bei natural = true"},
+    {"projectionName = UTM\ncentralMeridian = 9\n", 2, "\"centralMeridian\": Feld gesperrt"},
+    {"projectionName = Bonn'sche Abbildung\ndelta2 = 40\n", 2, "\"delta2\": Feld nicht angezeigt"},
+    {"projectionName = Bonn'sche Abbildung\ndatum = WGS 84 (ECEF)\n", 2,
+     "\"datum\": Feld nicht angezeigt"},
+    {"projectionName = UTM\nnatural = false\nresolution = 3\n", 3,
+     "\"resolution\": Feld nicht angezeigt (nur bei units = pixel)"},
+    {"projectionName = UTM\nstripNumber = 61\n", 2, "Streifennummer zwischen 1 und 60"},
+    {"projectionName = UTM\nstripNumber = 3.5\n", 2, "Bitte geben Sie eine ganze Zahl ein."},
+    {"projectionName = Bonn'sche Abbildung\nmainPointLat = 91\n", 2,
+     "Wert für Geographische Breite zwischen -90.0° und 90.0°"},
+    {"projectionName = Bonn'sche Abbildung\nsphereRadius = 0\n", 2, "Wert über 0"},
+    {"projectionName = Bonn'sche Abbildung\nsphereRadius = 63e5x\n", 2,
+     "Bitte geben Sie eine Zahl ein."},
+    {"projectionName = Bonn'sche Abbildung\nsphereRadius = nan\n", 2,
+     "Bitte geben Sie eine Zahl ein."},
+    {"projectionName = UTM\nnatural = ja\n", 2, "\"true\" oder \"false\" erwartet"},
+    {"projectionName = UTM\nnatural = false\nunits = m  m\n", 3, "unbekannte Einheit"},
+    {"projectionName = UTM\ndatum = ED 50\n", 2, "unbekanntes Datum \"ED 50\""},
+    {"projectionName = UTM\ndatum = ED50\nellipsoid = WGS 84\n", 3,
+     "\"ellipsoid\": Feld gesperrt bei einem Katalogdatum"},
+    {"projectionName = UTM\ndatum = (individuell)\nsemiMajorAxis = 6378137\n", 3,
+     "Feld gesperrt bei einem Katalogellipsoid"},
+    {"projectionName = UTM\ndatum = (individuell)\nrotationPsi = 400\n", 3,
+     "Wert für Winkel zwischen -360° und +360°"},
+    {"projectionName = UTM\ndatum = (individuell)\nellipsoid = (individuell)\n"
+     "semiMajorAxis = 6356000\nsemiMinorAxis = 6378000\n",
+     5, "Wert für b nicht größer als a"},
+    // The checks of OK: parallels that give no projection.
+    {"projectionName = Zylinderabbildung (winkeltreu)\ndelta1 = 180\n", 2,
+     "Mit diesen Parallelkreisen ist keine Abbildung möglich"},
+};
+
+TEST(DefinitionFile, EveryRefusalNamesFileLineAndProblem) {
+    for (const ErrorCase& c : kErrors) {
+        SCOPED_TRACE(c.text);
+        DefinitionFile file = definition::initialDefinition();
+        file.definition.radius = 42.0;  // a marker: nothing half-read is used
+        const DefinitionFile before = file;
+        const std::string message = definition::parseDefinitionText(c.text, "a/b.gwp", file);
+        const std::string where = c.line
+                                      ? "Datei \"a/b.gwp\", Zeile " + std::to_string(c.line) + ": "
+                                      : "Datei \"a/b.gwp\": ";
+        EXPECT_EQ(message.rfind(where, 0), 0u) << message;
+        EXPECT_NE(message.find(c.problem), std::string::npos) << message;
+        EXPECT_EQ(file.definition, before.definition);
+        EXPECT_EQ(file.datum, before.datum);
+    }
+}
+
+// The two examples of the README, as a reader would type them.
+TEST(DefinitionFile, TheReadmeExamplesRead) {
+    const DefinitionFile gk = read(
+        "# Gauß-Krüger, 3. Streifen, Potsdam-Datum\n"
+        "projectionName = Gauß-Krüger (Deutschland)\n"
+        "datum = DHDN (Potsdam / Rauenberg)\n"
+        "stripNumber = 3\n"
+        "natural = true\n");
+    EXPECT_EQ(gk.params.refPointLon, 9.0);
+    EXPECT_EQ(gk.params.refPointX, 500000.0);
+    EXPECT_EQ(gk.params.datum.ellipsoidName, "Bessel (1841)");
+
+    const DefinitionFile swiss = read(
+        "projectionName = Schweizer Landesgitter\n"
+        "datum = CH1903 (Obs. Bern)\n"
+        "natural = false\n"
+        "units = km\n"
+        "refPointLat = 46.95240556\n"
+        "refPointLon = 7.43958333\n"
+        "refPointX = 600\n"
+        "refPointY = 200\n");
+    EXPECT_EQ(swiss.params.unitMillimetres, 1e6);
+    EXPECT_EQ(swiss.params.refPointX, 600.0);
+    EXPECT_EQ(swiss.params.datum.datumName, "CH1903 (Obs. Bern)");
+}
+
+}  // namespace
