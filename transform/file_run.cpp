@@ -62,7 +62,9 @@ FileTransformResult FileRun::finish() {
     result.unmappedPoints = unmapped_;
     const bool readFailed = source_.failed();
     source_.close();
-    const bool written = target_.close();
+    // After a read error the target keeps its previous content.
+    if (readFailed) target_.discard();
+    const bool written = !readFailed && target_.close();
     if (open_) feedback_.stopped();
     open_ = false;
     if (readFailed) {

@@ -228,6 +228,7 @@ FileTransformResult transformMetafile(const FileTransformRequest& request,
     }
     // After a read error the record in progress is not completed.
     if (kept && run.ok()) kept = rewriter.finish();
+    if (!kept) run.target().fail();
     FileTransformResult result = run.finish();
     // A record body that could not be kept in the temporary file is lost
     // from the target: the target is incomplete like after a failed write.
