@@ -32,6 +32,38 @@ double outOfRange(const char* begin, const char* end) {
     return strtod_l(text.c_str(), nullptr, classic);
 }
 
+// Plain decimals of up to 15 significant digits and 22 decimals without an
+// exponent, the common case in coordinate files: digits and decimals form an
+// integer below 2^53 and a power of ten that are both exact doubles, so one
+// division gives the correctly rounded value. False for anything else.
+constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kMaxExactDigits = 15;
+
+bool readPlainDecimal(const char* begin, const char* end, double& value, const char*& stop) {
+    std::uint64_t digits = 0;
+    int significant = 0;
+    int decimals = 0;
+    const char* p = begin;
+    for (; p != end && isDigit(*p); ++p) {
+        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        if (digits != 0) ++significant;
+    }
+    if (p != end && *p == '.') {
+        for (++p; p != end && isDigit(*p); ++p) {
+            digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+            if (digits != 0) ++significant;
+            ++decimals;
+        }
+    }
+    if (significant > kMaxExactDigits || decimals > 22) return false;
+    if (p != end && (*p == 'e' || *p == 'E')) return false;
+    value = static_cast<double>(digits) / kExactPowers[decimals];
+    stop = p;
+    return true;
+}
+
 }  // namespace
 
 bool startsWithNumber(std::string_view field) {
@@ -47,9 +79,13 @@ double readNumber(std::string_view field, std::size_t& length) {
     const char* begin = field.data() + start;
     const char* end = field.data() + field.size();
     double value = 0.0;
-    // Decimal only: "0x10" stops after the 0.
-    const auto [stop, error] = std::from_chars(begin, end, value, std::chars_format::general);
-    if (error == std::errc::result_out_of_range) value = outOfRange(begin, stop);
+    const char* stop = nullptr;
+    if (!readPlainDecimal(begin, end, value, stop)) {
+        // Decimal only: "0x10" stops after the 0.
+        const auto result = std::from_chars(begin, end, value, std::chars_format::general);
+        if (result.ec == std::errc::result_out_of_range) value = outOfRange(begin, result.ptr);
+        stop = result.ptr;
+    }
     length = static_cast<std::size_t>(stop - field.data());
     return field[0] == '-' ? -value : value;
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -280,6 +281,22 @@ TEST(NumberReaderTest, SameValuesAsClassicStrtod) {
     };
     for (const char* field : fields) {
         EXPECT_EQ(fileio::readNumber(field), std::strtod(field, nullptr)) << field;
+    }
+    // Random decimals of 1 to 24 digits, the point anywhere, some with an exponent.
+    std::mt19937 random(11);
+    for (int i = 0; i < 200000; ++i) {
+        std::string field = random() % 4 == 0 ? "-" : "";
+        const int length = 1 + static_cast<int>(random() % 24);
+        const int point = static_cast<int>(random() % (length + 1));
+        for (int k = 0; k < length; ++k) {
+            if (k == point) field += '.';
+            field += static_cast<char>('0' + random() % 10);
+        }
+        if (random() % 8 == 0) {
+            field += 'e';
+            field += std::to_string(static_cast<int>(random() % 40) - 20);
+        }
+        ASSERT_EQ(fileio::readNumber(field), std::strtod(field.c_str(), nullptr)) << field;
     }
 }
 
