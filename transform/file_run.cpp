@@ -1,26 +1,6 @@
 #include "transform/file_run.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace transform {
-namespace {
-
-// Opening an existing named pipe for writing blocks until a reader comes, and
-// fails at once without blocking when there is none. The probe stays open
-// while the target is opened, so that a reader does not see the pipe closed
-// in between; -1 when there is nothing to hold.
-int probeNamedPipe(const std::string& path, bool& refused) {
-    refused = false;
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISFIFO(info.st_mode)) return -1;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    refused = fd < 0;
-    return fd;
-}
-
-}  // namespace
 
 int progressPosition(std::uint64_t consumed, std::uint64_t size) {
     if (size == 0) return 0;
@@ -43,11 +23,7 @@ FileTransformStatus FileRun::open() {
     } else if (!source_.open(request_.sourcePath)) {
         return FileTransformStatus::SourceOpenFailed;
     }
-    bool refused = false;
-    const int probe = probeNamedPipe(request_.targetPath, refused);
-    const bool targetOpen = !refused && target_.open(request_.targetPath);
-    if (probe >= 0) ::close(probe);
-    if (!targetOpen) {
+    if (!target_.open(request_.targetPath)) {
         source_.close();
         return FileTransformStatus::TargetOpenFailed;
     }

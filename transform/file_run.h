@@ -10,9 +10,10 @@
 // a read or write failure. Nothing of it when a file does not open.
 //
 // Opening: a source that is not a regular file (a directory, a named pipe) is
-// an open failure, and the target is then not touched. A target that exists
-// and is not a regular file (/dev/full, a named pipe) is opened without
-// blocking: a named pipe without a reader is an open failure.
+// an open failure, and the target is then not touched. The target is opened
+// as fileio::OutputFile opens it: without blocking (a named pipe without a
+// reader is an open failure), and a regular target is replaced only when the
+// run finished; after a read or write failure it keeps its previous bytes.
 
 #include <cstdint>
 #include <string_view>

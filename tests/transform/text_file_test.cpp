@@ -174,7 +174,7 @@ const FailureCase kFailures[] = {
     {"full device", Source::Lines, Target::Full, FileTransformStatus::WriteFailed,
      "Fehler beim Schreiben von Datei : ", "Dateizugriff", true, false},
     {"read error after opening", Source::Unreadable, Target::Fresh, FileTransformStatus::ReadFailed,
-     "Fehler beim Lesen von Datei : ", "Dateizugriff", true, false},
+     "Fehler beim Lesen von Datei : ", "Dateizugriff", true, true},
     {"empty source", Source::Empty, Target::Fresh, FileTransformStatus::Finished,
      "Datei : ", "Fertig", true, false},
 };
