@@ -24,13 +24,17 @@ void transformLine(FileRun& run, std::string_view line) {
     std::string_view fields[2];
     fileio::OutputFile& target = run.target();
     const int count = fileio::splitFields(line, kDelimiters, fields, 2);
-    if (count < 2 || !fileio::startsWithNumber(fields[0]) || !fileio::startsWithNumber(fields[1])) {
+    double values[4];
+    std::size_t lengths[2] = {0, 0};
+    if (count == 2) {
+        values[0] = fileio::readNumber(fields[0], lengths[0]);
+        values[1] = fileio::readNumber(fields[1], lengths[1]);
+    }
+    // A coordinate line: both fields begin with a number.
+    if (lengths[0] == 0 || lengths[1] == 0) {
         target.put('\n');
         return;
     }
-    double values[4];
-    values[0] = fileio::readNumber(fields[0]);
-    values[1] = fileio::readNumber(fields[1]);
     run.points().transform(values[0], values[1], values[2], values[3]);
     if (!allFinite(values)) {
         run.countUnmapped();
