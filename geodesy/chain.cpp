@@ -1,99 +1,12 @@
 #include "geodesy/chain.h"
 
-#include <array>
 #include <cmath>
-#include <utility>
 
 #include "geodesy/angles_inline.h"
-#include "geodesy/chain_run.h"
-#include "geodesy/engine.h"
-#include "geodesy/projection_names.h"
+#include "geodesy/chain_run.h"  // kUtmScale
+#include "geodesy/engine.h"     // calibrationFactor
 
 namespace geodesy::detail {
-
-namespace {
-
-enum class Family : std::uint8_t {
-    Conic,
-    Azimuthal,
-    Cylinder,
-    Bonne,
-    SwissGrid,
-    TransverseMercator,
-    None,
-};
-enum class Body : std::uint8_t { Sphere, Ellipsoid };
-// Where the main point of a type comes from.
-enum class MeridianRule : std::uint8_t {
-    MainPoint,        // the record's main point
-    EnteredMeridian,  // latitude 90, the record's main point longitude as central meridian
-    StripNumber,      // latitude 90, central meridian from the strip number
-    SwissFixed,       // latitude 90, longitude 7.43958333
-};
-
-struct TypeRow {
-    std::string_view name;
-    ProjectionType type;
-    Family family;
-    Body body;
-    MeridianRule meridian;
-};
-
-// The dispatch table of the sixteen types.
-constexpr std::array<TypeRow, 16> kTypes = {{
-    {kConicEquidistant, ProjectionType::ConicEquidistant, Family::Conic, Body::Sphere,
-     MeridianRule::MainPoint},
-    {kConicEqualArea, ProjectionType::ConicEqualArea, Family::Conic, Body::Sphere,
-     MeridianRule::MainPoint},
-    {kConicConformal, ProjectionType::ConicConformal, Family::Conic, Body::Sphere,
-     MeridianRule::MainPoint},
-    {kAzimuthalEquidistant, ProjectionType::AzimuthalEquidistant, Family::Azimuthal, Body::Sphere,
-     MeridianRule::MainPoint},
-    {kAzimuthalEqualArea, ProjectionType::AzimuthalEqualArea, Family::Azimuthal, Body::Sphere,
-     MeridianRule::MainPoint},
-    {kAzimuthalConformal, ProjectionType::AzimuthalConformal, Family::Azimuthal, Body::Sphere,
-     MeridianRule::MainPoint},
-    {kCylinderEquidistant, ProjectionType::CylinderEquidistant, Family::Cylinder, Body::Sphere,
-     MeridianRule::MainPoint},
-    {kCylinderEqualArea, ProjectionType::CylinderEqualArea, Family::Cylinder, Body::Sphere,
-     MeridianRule::MainPoint},
-    {kCylinderConformal, ProjectionType::CylinderConformal, Family::Cylinder, Body::Sphere,
-     MeridianRule::MainPoint},
-    {kBonne, ProjectionType::Bonne, Family::Bonne, Body::Sphere, MeridianRule::MainPoint},
-    {kSwissGrid, ProjectionType::SwissGrid, Family::SwissGrid, Body::Ellipsoid,
-     MeridianRule::SwissFixed},
-    {kGaussKruegerGermany, ProjectionType::GaussKruegerGermany, Family::TransverseMercator,
-     Body::Ellipsoid, MeridianRule::StripNumber},
-    {kGaussKruegerAustria, ProjectionType::GaussKruegerAustria, Family::TransverseMercator,
-     Body::Ellipsoid, MeridianRule::StripNumber},
-    {kGaussKruegerGeneral, ProjectionType::GaussKruegerGeneral, Family::TransverseMercator,
-     Body::Ellipsoid, MeridianRule::EnteredMeridian},
-    {kUtm, ProjectionType::Utm, Family::TransverseMercator, Body::Ellipsoid,
-     MeridianRule::StripNumber},
-    {kKrassovsky, ProjectionType::Krassovsky, Family::TransverseMercator, Body::Ellipsoid,
-     MeridianRule::StripNumber},
-}};
-
-constexpr TypeRow kUnknownRow = {
-    {}, ProjectionType::Unknown, Family::None, Body::Sphere, MeridianRule::MainPoint};
-
-// The row of a name, found by classifyProjection; the rows are in the order
-// of the type names and of ProjectionType.
-constexpr bool rowsInTypeOrder() {
-    for (std::size_t i = 0; i < kTypes.size(); ++i) {
-        if (kTypes[i].name != kProjectionNames[i]) return false;
-        if (static_cast<std::size_t>(kTypes[i].type) != i) return false;
-    }
-    return true;
-}
-static_assert(rowsInTypeOrder());
-
-const TypeRow& findRow(std::string_view name) {
-    const ProjectionType type = classifyProjection(name);
-    return type == ProjectionType::Unknown ? kUnknownRow : kTypes[static_cast<std::size_t>(type)];
-}
-
-}  // namespace
 
 double stripCentralMeridian(std::int32_t strip, ProjectionType type) {
     const double n = strip;
@@ -112,11 +25,13 @@ double stripCentralMeridian(std::int32_t strip, ProjectionType type) {
 }
 
 void prepareChain(const ProjectionParams& p, ChainConstants& c) {
-    const TypeRow& row = findRow(p.projectionName);
-    const bool cylinder = row.family == Family::Cylinder;
+    // A name outside the table is taken as a sphere type turned onto its main
+    // point whose formulas give x = y = 0 (and z = alpha = 0 in the inverse).
+    const ProjectionTypeRow* row = findProjectionType(p.projectionName);
+    const bool cylinder = row != nullptr && row->family == ProjectionFamily::Cylinder;
     c = ChainConstants{};
-    c.type = row.type;
-    c.sphericalAspect = row.body == Body::Sphere;  // unknown names included
+    c.type = row != nullptr ? row->type : ProjectionType::Unknown;
+    c.sphericalAspect = row == nullptr || row->body == ProjectionBody::Sphere;
     c.k = calibrationFactor(p);
     c.radius = p.sphereRadius;
     c.offsetX = p.offsetX;
@@ -124,17 +39,17 @@ void prepareChain(const ProjectionParams& p, ChainConstants& c) {
 
     double mainLat = p.mainPointLat;
     double mainLon = p.mainPointLon;
-    switch (row.meridian) {
+    switch (row != nullptr ? row->meridian : MeridianRule::MainPoint) {
         case MeridianRule::MainPoint:
             break;
-        case MeridianRule::EnteredMeridian:
+        case MeridianRule::Kept:
             mainLat = 90.0;
             break;
-        case MeridianRule::StripNumber:
+        case MeridianRule::Strip:
             mainLat = 90.0;
-            mainLon = stripCentralMeridian(p.stripNumber, row.type);
+            mainLon = stripCentralMeridian(p.stripNumber, c.type);
             break;
-        case MeridianRule::SwissFixed:
+        case MeridianRule::SwissGrid:
             mainLat = 90.0;
             mainLon = kSwissFundamentalLon;
             break;
@@ -166,7 +81,7 @@ void prepareChain(const ProjectionParams& p, ChainConstants& c) {
 
     const double a = p.datum.semiMajorAxis;
     const double b = p.datum.semiMinorAxis;
-    switch (row.type) {
+    switch (c.type) {
         case ProjectionType::ConicEquidistant:
             c.family.equidistantConic = makeEquidistantConic(delta1, delta2);
             break;
@@ -199,25 +114,17 @@ void prepareChain(const ProjectionParams& p, ChainConstants& c) {
     }
 
     double formulaScale = c.k / p.sphereRadius;
-    if (row.type == ProjectionType::Utm) formulaScale = formulaScale * kUtmScale;
-    if (row.type == ProjectionType::SwissGrid)
+    if (c.type == ProjectionType::Utm) formulaScale = formulaScale * kUtmScale;
+    if (c.type == ProjectionType::SwissGrid)
         formulaScale = formulaScale * c.family.swissGrid.radius;
     c.formulaCos = formulaScale * c.cosRot;
     c.formulaSin = formulaScale * c.sinRot;
     double inverseScale = p.sphereRadius / c.k;
-    if (row.type == ProjectionType::Utm) inverseScale = inverseScale / kUtmScale;
-    if (row.type == ProjectionType::SwissGrid)
+    if (c.type == ProjectionType::Utm) inverseScale = inverseScale / kUtmScale;
+    if (c.type == ProjectionType::SwissGrid)
         inverseScale = inverseScale / c.family.swissGrid.radius;
     c.inverseCos = inverseScale * c.cosRot;
     c.inverseSin = inverseScale * c.sinRot;
-}
-
-void forwardChain(const ChainConstants& c, double lat, double lon, double& x, double& y) {
-    runForward(c, lat, lon, x, y);
-}
-
-void inverseChain(const ChainConstants& c, double x, double y, double& lat, double& lon) {
-    runInverse(c, x, y, lat, lon);
 }
 
 }  // namespace geodesy::detail

@@ -1,12 +1,12 @@
 #pragma once
 // The engine's chain with everything that depends only on the record worked
-// out in advance. prepareChain follows the classification of a record (type,
-// central meridian, aspect of the main point, calibration); forwardChain and
-// inverseChain then run the per-point steps (chain_run.h). The prepared
-// values are the same numbers, computed by the same operations, as the chain
-// computed afresh for every point. Some steps are computed differently where
-// that is safe, each changing a result by at most a unit or two in its last
-// place:
+// out in advance. prepareChain finds the record's type in the type table and
+// works out its central meridian, the aspect of the main point and the
+// calibration; runForward and runInverse (chain_run.h) then take the
+// per-point steps. The prepared values are the same numbers, computed by the
+// same operations, as the chain computed afresh for every point. Some steps
+// are computed differently where that is safe, each changing a result by at
+// most a unit or two in its last place:
 // - the map rotation about the origin turns the point with the matrix of cos
 //   and sin of the angle instead of by radius and polar angle (sqrt, atan2,
 //   cos, sin per point), in the forward direction of every type; with angle
@@ -28,10 +28,10 @@
 #include <string_view>
 
 #include "geodesy/bonne.h"
-#include "geodesy/classify.h"
 #include "geodesy/conic.h"
 #include "geodesy/cylindrical.h"
 #include "geodesy/projection.h"
+#include "geodesy/projection_types.h"
 #include "geodesy/sphere_turning.h"
 #include "geodesy/swiss_grid.h"
 #include "geodesy/transverse_mercator.h"
@@ -72,7 +72,5 @@ struct ChainConstants {
 };
 
 void prepareChain(const ProjectionParams& p, ChainConstants& c);
-void forwardChain(const ChainConstants& c, double lat, double lon, double& x, double& y);
-void inverseChain(const ChainConstants& c, double x, double y, double& lat, double& lon);
 
 }  // namespace geodesy::detail

@@ -1,8 +1,6 @@
 #pragma once
 // The per-point steps of the engine's chain (see chain.h) as inline
-// functions, so that projectForward, projectInverse and PreparedProjection
-// run them without further calls; forwardChain and inverseChain are the same
-// steps out of line.
+// functions, so that PreparedProjection runs them without further calls.
 
 #include <cmath>
 #include <utility>

@@ -1,33 +1,33 @@
 #pragma once
-// The projection engine: geographic degrees to map coordinates in output
-// units and back, for all sixteen types, through one fixed chain (aspect
-// rotation, formula of the type, sign, map rotation, scale and unit, offsets).
-// Nothing here fails or reports: positions outside a type's domain give what
-// its formulas give, non-finite inputs give non-finite outputs, and a type
-// name outside the table gives x = y = 0 before the calibration (the inverse
-// gives the main point). No call allocates or changes the caller's record.
+// The projection engine: geographic latitude and longitude in degrees to map
+// X (right) and Y (up) in a record's output unit, and back, for the sixteen
+// types of the type table (projection_types.h).
 //
-// Speed: everything that depends only on the record (type, trigonometry of
-// the main point, cone constants, series coefficients, calibration) is worked
-// out once. projectForward and projectInverse keep it for the last four
-// records per thread, found again by the type name (compared byte for byte on
-// every call) and every number that enters the chain, bit for bit; a changed
-// field is seen at once. PreparedProjection holds it for one record.
+// Range: every latitude and longitude; the inverse gives longitudes in
+// [-180, 180]. Inside the usable area of a type the inverse of the forward
+// returns the point to 1e-7 degrees (the Swiss grid to 1e-9 degrees).
 //
-// Results: those of the chain as the record defines it, with a few
-// differences in the order of operations (chain.h lists them): the map
-// rotation is applied as a rotation matrix (cos and sin of the angle computed
-// once) in the forward direction of every type and in both directions of the
-// ellipsoidal types, with their scale factors folded in, and the inverse
-// converts to degrees by one multiplication. Results differ from the chain
-// taken step by step by at most a few units in the last place of the
-// coordinates; with rotation 0 the turning of the spherical types is exact.
+// Accuracy: the results are those of the chain of steps taken one by one
+// (turning of the sphere onto the main point, formula of the type, sign, map
+// rotation, scale and unit, offsets) to a few units in the last place; each
+// family's header says how closely its formulas follow the earth.
+//
+// Degenerate input: nothing fails or reports. Positions outside a type's
+// domain give what its formulas give (clamped arc sines and cosines keep them
+// free of NaN), non-finite inputs give non-finite results, and a name outside
+// the table gives x = y = 0 before the calibration, so that only the offsets
+// remain; its inverse gives the main point. Scale, sphere radius and unit must
+// be non-zero and, for the types on the ellipsoid, a ≥ b > 0: the engine does
+// not check them.
+//
+// projectForward and projectInverse prepare the record for every call; a run
+// over many points holds a PreparedProjection (prepared_projection.h). No
+// call allocates, keeps state or changes the caller's record.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "geodesy/chain.h"
 #include "geodesy/projection.h"
 
 namespace geodesy {
@@ -60,19 +60,5 @@ double calibrationFactor(const ProjectionParams& p);
 // distance from the main point, alpha the azimuth from north, positive east.
 void geographicToAspect(double lat, double lon, double lat0, double lon0, double& z, double& alpha);
 void aspectToGeographic(double z, double alpha, double lat0, double lon0, double& lat, double& lon);
-
-// A record prepared for runs over many points: everything that depends only
-// on the record (type, trigonometry of the main point, cone constants, series
-// coefficients, calibration) is computed once. Its results are those of
-// projectForward and projectInverse with the record it was made from.
-class PreparedProjection {
-public:
-    explicit PreparedProjection(const ProjectionParams& p);
-    void forward(double lat, double lon, double& x, double& y) const;
-    void inverse(double x, double y, double& lat, double& lon) const;
-
-private:
-    detail::ChainConstants chain_;  // plain numbers: preparing allocates nothing
-};
 
 }  // namespace geodesy

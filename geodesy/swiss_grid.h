@@ -16,6 +16,8 @@
 // the sphere's turning is taken as sqrt((1 - v)(1 + v)) of its argument v,
 // which agrees with the cosine of the rounded angle to about 1e-16 relative.
 
+#include "geodesy/projection_types.h"  // the fundamental point
+
 namespace geodesy {
 
 // Everything that depends on the ellipsoid alone.
@@ -29,8 +31,6 @@ struct SwissGrid {
     double radius;  // R of the sphere, metres
 };
 
-inline constexpr double kSwissFundamentalLat = 46.95240556;
-inline constexpr double kSwissFundamentalLon = 7.43958333;
 inline constexpr int kSwissMaxNewtonSteps = 50;
 
 SwissGrid makeSwissGrid(double a, double b);

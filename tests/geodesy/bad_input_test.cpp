@@ -7,6 +7,7 @@
 #include "geodesy/angles.h"
 #include "geodesy/datum_shift.h"
 #include "geodesy/engine.h"
+#include "geodesy/prepared_projection.h"
 #include "geodesy/projection_names.h"
 #include "test_records.h"
 

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "geodesy/angles.h"
-#include "geodesy/classify.h"
 #include "geodesy/engine.h"
 #include "geodesy/projection_names.h"
+#include "geodesy/projection_types.h"
 #include "test_records.h"
 
 namespace geodesy {
@@ -65,8 +65,8 @@ TEST(Engine, TypeNamesCompareByteForByte) {
     EXPECT_TRUE(isProjection("Gauß-Krüger (Österreich Meldenetz)", kGaussKruegerAustria));
     EXPECT_FALSE(isProjection("Gauss-Krueger (Deutschland)", kGaussKruegerGermany));
 
-    // Names of a type's length and first byte that differ further on are no
-    // type: only the offsets come back.
+    // Names that differ from a type's name in one byte, or in their length,
+    // are no type: only the offsets come back.
     for (const char* name : {"Zylinderabbildung (winkeltreU)", "Azimutalabbildung (flächentreu]",
                              "Krassovskx", "UTN", "", "Gauß-Krüger (Deutschland) und mehr"}) {
         ProjectionParams p = naturalRecord(name);
@@ -94,25 +94,24 @@ TEST(Engine, TypeNamesCompareByteForByte) {
 }
 
 TEST(Engine, EveryByteOfATypeNameCounts) {
-    // The names are compared eight bytes at a time with an overlapping last
-    // word: a change in any single byte, a byte more or a byte less makes the
-    // text no type (no two names are one changed byte apart).
-    using detail::classifyProjection;
-    using detail::ProjectionType;
+    // Each of the sixteen names finds its own row; a change in any single
+    // byte, a byte more or a byte less makes the text no type (no two names
+    // are one changed byte apart).
     for (std::size_t t = 0; t < kProjectionNames.size(); ++t) {
         const std::string name(kProjectionNames[t]);
-        EXPECT_EQ(classifyProjection(name), static_cast<ProjectionType>(t)) << name;
+        const ProjectionTypeRow* row = findProjectionType(name);
+        ASSERT_NE(row, nullptr) << name;
+        EXPECT_EQ(row->type, static_cast<ProjectionType>(t)) << name;
         for (std::size_t i = 0; i < name.size(); ++i) {
             std::string changed = name;
             changed[i] = static_cast<char>(changed[i] ^ 0x20);
-            EXPECT_EQ(classifyProjection(changed), ProjectionType::Unknown) << name << " " << i;
+            EXPECT_EQ(findProjectionType(changed), nullptr) << name << " " << i;
         }
-        EXPECT_EQ(classifyProjection(name + " "), ProjectionType::Unknown) << name;
-        EXPECT_EQ(classifyProjection(name.substr(0, name.size() - 1)), ProjectionType::Unknown)
-            << name;
-        EXPECT_EQ(classifyProjection(name.substr(1)), ProjectionType::Unknown) << name;
+        EXPECT_EQ(findProjectionType(name + " "), nullptr) << name;
+        EXPECT_EQ(findProjectionType(name.substr(0, name.size() - 1)), nullptr) << name;
+        EXPECT_EQ(findProjectionType(name.substr(1)), nullptr) << name;
     }
-    EXPECT_EQ(classifyProjection(std::string(200, 'x')), ProjectionType::Unknown);
+    EXPECT_EQ(findProjectionType(""), nullptr);
 }
 
 TEST(Engine, NaturalAzimuthalFromThePole) {

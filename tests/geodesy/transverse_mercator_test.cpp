@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "geodesy/angles.h"
 #include "geodesy/engine.h"
 #include "geodesy/projection_names.h"
 #include "geodesy/transverse_mercator.h"
