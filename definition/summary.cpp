@@ -3,25 +3,22 @@
 #include <charconv>
 #include <string_view>
 
-#include "geodesy/engine.h"
-#include "geodesy/projection_names.h"
+#include "geodesy/projection_types.h"
 
 namespace definition {
-namespace {
 
-bool isNumberedStrip(const std::string& name) {
-    using namespace geodesy;
-    return isProjection(name, kGaussKruegerGermany) || isProjection(name, kUtm) ||
-           isProjection(name, kKrassovsky) || isProjection(name, kGaussKruegerAustria);
-}
-
-}  // namespace
+using geodesy::findProjectionType;
+using geodesy::MeridianRule;
+using geodesy::ProjectionType;
+using geodesy::ProjectionTypeRow;
 
 std::string projectionSummary(const std::string& typeName, int32_t strip, double centralMeridian) {
     std::string text = typeName;
-    if (isNumberedStrip(typeName)) {
+    const ProjectionTypeRow* type = findProjectionType(typeName);
+    if (type == nullptr) return text;
+    if (type->numberedStrip()) {
         text += " (Streifen " + std::to_string(strip) + ")";
-    } else if (geodesy::isProjection(typeName, geodesy::kGaussKruegerGeneral)) {
+    } else if (type->meridian == MeridianRule::Kept) {
         // Two decimals, rounded as formatted output rounds, with a decimal
         // point whatever the locale; the degree sign is UTF-8. The buffer
         // holds the fixed notation of any double.
@@ -37,7 +34,8 @@ std::string projectionSummary(const std::string& typeName, int32_t strip, double
 
 std::string datumSummary(const std::string& typeName, const std::string& datumName,
                          const std::string& ellipsoidName) {
-    if (isNumberedStrip(typeName) || geodesy::isProjection(typeName, geodesy::kSwissGrid)) {
+    const ProjectionTypeRow* type = findProjectionType(typeName);
+    if (type != nullptr && (type->numberedStrip() || type->type == ProjectionType::SwissGrid)) {
         return datumName + ", " + ellipsoidName;
     }
     return std::string(kNoDatumReference);

@@ -5,6 +5,7 @@
 #include "definition/field_checks.h"
 #include "geodesy/engine.h"
 #include "geodesy/projection_names.h"
+#include "geodesy/projection_types.h"
 
 namespace definition {
 namespace {
@@ -21,33 +22,33 @@ constexpr bool fixed = false;
 
 // clang-format off
 const std::array<TypeRules, 16> kTypeRules = {{
-//   type                   body            radius datum main  delta1 delta2 delta label           strip  meridian  meridian rule
-    {kConicEquidistant,     kBodySphere,    show,  hide, show, show,  show,  kDeltaLabelConic,    hide,  fixed,    MeridianRule::MainPoint},
-    {kConicEqualArea,       kBodySphere,    show,  hide, show, show,  show,  kDeltaLabelConic,    hide,  fixed,    MeridianRule::MainPoint},
-    {kConicConformal,       kBodySphere,    show,  hide, show, show,  show,  kDeltaLabelConic,    hide,  fixed,    MeridianRule::MainPoint},
-    {kAzimuthalEquidistant, kBodySphere,    show,  hide, show, hide,  hide,  {},                  hide,  fixed,    MeridianRule::MainPoint},
-    {kAzimuthalEqualArea,   kBodySphere,    show,  hide, show, hide,  hide,  {},                  hide,  fixed,    MeridianRule::MainPoint},
-    {kAzimuthalConformal,   kBodySphere,    show,  hide, show, hide,  hide,  {},                  hide,  fixed,    MeridianRule::MainPoint},
-    {kCylinderEquidistant,  kBodySphere,    show,  hide, show, show,  hide,  kDeltaLabelCylinder, hide,  fixed,    MeridianRule::MainPoint},
-    {kCylinderEqualArea,    kBodySphere,    show,  hide, show, show,  hide,  kDeltaLabelCylinder, hide,  fixed,    MeridianRule::MainPoint},
-    {kCylinderConformal,    kBodySphere,    show,  hide, show, show,  hide,  kDeltaLabelCylinder, hide,  fixed,    MeridianRule::MainPoint},
-    {kBonne,                kBodySphere,    show,  hide, show, show,  hide,  kDeltaLabelBonne,    hide,  fixed,    MeridianRule::MainPoint},
-    {kSwissGrid,            kBodyEllipsoid, hide,  show, hide, hide,  hide,  {},                  hide,  fixed,    MeridianRule::SwissGrid},
-    {kGaussKruegerGermany,  kBodyEllipsoid, hide,  show, hide, hide,  hide,  {},                  show,  fixed,    MeridianRule::Strip},
-    {kGaussKruegerAustria,  kBodyEllipsoid, hide,  show, hide, hide,  hide,  {},                  show,  fixed,    MeridianRule::Strip},
-    {kGaussKruegerGeneral,  kBodyEllipsoid, hide,  show, hide, hide,  hide,  {},                  hide,  edit,     MeridianRule::Kept},
-    {kUtm,                  kBodyEllipsoid, hide,  show, hide, hide,  hide,  {},                  show,  fixed,    MeridianRule::Strip},
-    {kKrassovsky,           kBodyEllipsoid, hide,  show, hide, hide,  hide,  {},                  show,  fixed,    MeridianRule::Strip},
+//   type                   radius datum main  delta1 delta2 delta label           strip  meridian
+    {kConicEquidistant,     show,  hide, show, show,  show,  kDeltaLabelConic,    hide,  fixed},
+    {kConicEqualArea,       show,  hide, show, show,  show,  kDeltaLabelConic,    hide,  fixed},
+    {kConicConformal,       show,  hide, show, show,  show,  kDeltaLabelConic,    hide,  fixed},
+    {kAzimuthalEquidistant, show,  hide, show, hide,  hide,  {},                  hide,  fixed},
+    {kAzimuthalEqualArea,   show,  hide, show, hide,  hide,  {},                  hide,  fixed},
+    {kAzimuthalConformal,   show,  hide, show, hide,  hide,  {},                  hide,  fixed},
+    {kCylinderEquidistant,  show,  hide, show, show,  hide,  kDeltaLabelCylinder, hide,  fixed},
+    {kCylinderEqualArea,    show,  hide, show, show,  hide,  kDeltaLabelCylinder, hide,  fixed},
+    {kCylinderConformal,    show,  hide, show, show,  hide,  kDeltaLabelCylinder, hide,  fixed},
+    {kBonne,                show,  hide, show, show,  hide,  kDeltaLabelBonne,    hide,  fixed},
+    {kSwissGrid,            hide,  show, hide, hide,  hide,  {},                  hide,  fixed},
+    {kGaussKruegerGermany,  hide,  show, hide, hide,  hide,  {},                  show,  fixed},
+    {kGaussKruegerAustria,  hide,  show, hide, hide,  hide,  {},                  show,  fixed},
+    {kGaussKruegerGeneral,  hide,  show, hide, hide,  hide,  {},                  hide,  edit},
+    {kUtm,                  hide,  show, hide, hide,  hide,  {},                  show,  fixed},
+    {kKrassovsky,           hide,  show, hide, hide,  hide,  {},                  show,  fixed},
 }};
 
 const std::array<NaturalRules, 6> kNaturalRules = {{
-//   type                   ref. lat   ref. longitude                     fixed lon  X         Y           X by strip
-    {kGaussKruegerGermany,  0.0,       NaturalLongitude::StripMeridian,   0.0,       500000.0, 0.0,        false},
-    {kKrassovsky,           0.0,       NaturalLongitude::StripMeridian,   0.0,       500000.0, 0.0,        false},
-    {kUtm,                  0.0,       NaturalLongitude::StripMeridian,   0.0,       500000.0, 0.0,        false},
-    {kGaussKruegerAustria,  0.0,       NaturalLongitude::StripMeridian,   0.0,       0.0,      -5000000.0, true},
-    {kGaussKruegerGeneral,  0.0,       NaturalLongitude::CentralMeridian, 0.0,       0.0,      0.0,        false},
-    {kSwissGrid,            kSwissLat, NaturalLongitude::Fixed,           kSwissLon, 600000.0, 200000.0,   false},
+//   type                   ref. lat              ref. longitude                     fixed lon             X         Y           X by strip
+    {kGaussKruegerGermany,  0.0,                  NaturalLongitude::StripMeridian,   0.0,                  500000.0, 0.0,        false},
+    {kKrassovsky,           0.0,                  NaturalLongitude::StripMeridian,   0.0,                  500000.0, 0.0,        false},
+    {kUtm,                  0.0,                  NaturalLongitude::StripMeridian,   0.0,                  500000.0, 0.0,        false},
+    {kGaussKruegerAustria,  0.0,                  NaturalLongitude::StripMeridian,   0.0,                  0.0,      -5000000.0, true},
+    {kGaussKruegerGeneral,  0.0,                  NaturalLongitude::CentralMeridian, 0.0,                  0.0,      0.0,        false},
+    {kSwissGrid,            kSwissFundamentalLat, NaturalLongitude::Fixed,           kSwissFundamentalLon, 600000.0, 200000.0,   false},
 }};
 // clang-format on
 
@@ -67,9 +68,11 @@ const NaturalRules* findNaturalRules(const std::string& name) {
 
 void applyProjectionType(ProjectionDefinition& d, const std::string& name) {
     d.projectionName = name;
-    if (const TypeRules* rules = findTypeRules(name)) {
+    const ProjectionTypeRow* type = findProjectionType(name);
+    const TypeRules* rules = findTypeRules(name);
+    if (type != nullptr && rules != nullptr) {
         if (!rules->deltaLabel.empty()) d.deltaLabel = std::string(rules->deltaLabel);
-        switch (rules->meridian) {
+        switch (type->meridian) {
             case MeridianRule::MainPoint:
                 d.centralMeridian = d.mainLon;
                 break;
@@ -77,13 +80,13 @@ void applyProjectionType(ProjectionDefinition& d, const std::string& name) {
                 d.centralMeridian = stripCentralMeridian(d.strip, name);
                 break;
             case MeridianRule::SwissGrid:
-                d.centralMeridian = kSwissLon;
+                d.centralMeridian = kSwissFundamentalLon;
                 break;
             case MeridianRule::Kept:
                 break;
         }
-        d.body = std::string(rules->body);
-        if (rules->body == kBodySphere) {
+        d.body = std::string(bodyName(type->body));
+        if (type->body == ProjectionBody::Sphere) {
             // An ellipsoidal type leaves exactly 1.0; a radius the user typed stays.
             if (d.radius == 1.0) d.radius = kEarthRadius;
         } else {
@@ -124,9 +127,9 @@ void applyNaturalCalibration(ProjectionDefinition& d, const std::string& name) {
 }
 
 void stripChanged(ProjectionDefinition& d) {
-    const TypeRules* rules = findTypeRules(d.projectionName);
+    const ProjectionTypeRow* type = findProjectionType(d.projectionName);
     // Only the numbered strip types show the strip field or derive from it.
-    if (rules == nullptr || rules->meridian != MeridianRule::Strip) return;
+    if (type == nullptr || !type->numberedStrip()) return;
     d.centralMeridian = stripCentralMeridian(d.strip, d.projectionName);
     if (!d.natural) return;
     d.refLon = d.centralMeridian;
@@ -184,13 +187,6 @@ bool near(double value, double target) {
     return std::fabs(value - target) <= 1e-9;
 }
 
-bool isOneOf(const std::string& name, std::initializer_list<std::string_view> types) {
-    for (std::string_view type : types) {
-        if (isProjection(name, type)) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 std::string checkStripNumber(int32_t strip, const std::string& name) {
@@ -205,20 +201,28 @@ std::string checkStripNumber(int32_t strip, const std::string& name) {
 }
 
 std::string checkStandardParallels(const std::string& name, double delta1, double delta2) {
+    const ProjectionTypeRow* type = findProjectionType(name);
+    if (type == nullptr) return {};
     bool degenerate = false;
-    if (isOneOf(name, {kCylinderEquidistant, kCylinderEqualArea, kCylinderConformal})) {
-        // A standard parallel at a pole has no length to keep.
-        degenerate = near(delta1, 0.0) || near(delta1, 180.0);
-    } else if (isOneOf(name, {kConicEquidistant, kConicEqualArea, kConicConformal})) {
-        // Parallels symmetric about the equator open the cone into a cylinder.
-        degenerate = near(delta1 + delta2, 180.0);
-        if (isProjection(name, kConicConformal)) {
-            degenerate = degenerate || near(delta1, 0.0) || near(delta1, 180.0) ||
-                         near(delta2, 0.0) || near(delta2, 180.0);
-        }
-    } else if (isProjection(name, kBonne)) {
-        // Bonne's standard parallel on the equator puts the cone's apex at infinity.
-        degenerate = near(delta1, 90.0);
+    switch (type->family) {
+        case ProjectionFamily::Cylinder:
+            // A standard parallel at a pole has no length to keep.
+            degenerate = near(delta1, 0.0) || near(delta1, 180.0);
+            break;
+        case ProjectionFamily::Conic:
+            // Parallels symmetric about the equator open the cone into a cylinder.
+            degenerate = near(delta1 + delta2, 180.0);
+            if (type->type == ProjectionType::ConicConformal) {
+                degenerate = degenerate || near(delta1, 0.0) || near(delta1, 180.0) ||
+                             near(delta2, 0.0) || near(delta2, 180.0);
+            }
+            break;
+        case ProjectionFamily::Bonne:
+            // Bonne's standard parallel on the equator puts the cone's apex at infinity.
+            degenerate = near(delta1, 90.0);
+            break;
+        default:
+            break;
     }
     return degenerate ? "Mit diesen Parallelkreisen ist keine Abbildung möglich" : std::string();
 }
@@ -327,9 +331,11 @@ ProjectionParams buildParams(const ProjectionDefinition& d, const DatumParams& d
     p.scaleDenominator = d.scale;
     p.sphereRadius = d.radius;
     p.mainPointLat = d.mainLat;
-    // "Gauß-Krüger (Allgemein)" carries its central meridian in the main point.
-    p.mainPointLon =
-        isProjection(d.projectionName, kGaussKruegerGeneral) ? d.centralMeridian : d.mainLon;
+    // A type that keeps the meridian entered ("Gauß-Krüger (Allgemein)")
+    // carries it in the main point.
+    const ProjectionTypeRow* type = findProjectionType(d.projectionName);
+    const bool kept = type != nullptr && type->meridian == MeridianRule::Kept;
+    p.mainPointLon = kept ? d.centralMeridian : d.mainLon;
     p.delta1 = d.delta1;
     p.delta2 = d.delta2;
     p.stripNumber = d.strip;

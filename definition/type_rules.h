@@ -1,9 +1,10 @@
 #pragma once
 // What each projection type does to a projection definition: which fields it
-// shows and enables, its projection body, the label of its standard parallels,
-// how it derives the central meridian, its natural-coordinates calibration and
-// its strip numbers. Qt-free, so that the dialog and a command-line front end
-// apply the same rules to the same values.
+// shows and enables, the label of its standard parallels, its
+// natural-coordinates calibration and its strip numbers; its body and central
+// meridian rule come from the engine's type table (geodesy/projection_types.h).
+// Qt-free, so that the dialog and a command-line front end apply the same
+// rules to the same values.
 
 #include <array>
 #include <cstdint>
@@ -12,11 +13,10 @@
 #include <string_view>
 
 #include "geodesy/projection.h"
+#include "geodesy/projection_names.h"
 
 namespace definition {
 
-inline constexpr std::string_view kBodySphere = "Kugel";
-inline constexpr std::string_view kBodyEllipsoid = "Ellipsoid";
 inline constexpr std::string_view kDeltaLabelConic = "Längentreue Parallelkreise (Poldistanz)";
 inline constexpr std::string_view kDeltaLabelCylinder = "Längentreuer Parallelkreis (Poldistanz)";
 inline constexpr std::string_view kDeltaLabelBonne = "Rechtswinkliger Parallelkreis (Poldistanz)";
@@ -25,18 +25,9 @@ inline constexpr std::string_view kDeltaLabelBonne = "Rechtswinkliger Parallelkr
 // which leaves the radius at exactly 1.0.
 inline constexpr double kEarthRadius = 6371000.0;
 
-// Where a type takes its central meridian from when it is chosen.
-enum class MeridianRule {
-    MainPoint,  // the main point's longitude (sphere types)
-    Strip,      // stripCentralMeridian of the strip number
-    Kept,       // the meridian the user typed ("Gauß-Krüger (Allgemein)")
-    SwissGrid,  // the fixed meridian of Bern
-};
-
 // One row of the type table. "shown" covers the controls with their labels.
 struct TypeRules {
     std::string_view name;
-    std::string_view body;
     bool radiusShown;
     bool datumShown;
     bool mainPointShown;
@@ -45,7 +36,6 @@ struct TypeRules {
     std::string_view deltaLabel;  // empty: the label keeps its text
     bool stripShown;
     bool centralMeridianEnabled;  // the field is always shown
-    MeridianRule meridian;
 };
 
 // The sixteen types, in the order of the projection list.
@@ -75,14 +65,10 @@ extern const std::array<NaturalRules, 6> kNaturalRules;
 // The row of a type, or nullptr for the sphere types and any other text.
 const NaturalRules* findNaturalRules(const std::string& name);
 
-// The Swiss grid's main point: the old observatory of Bern.
-inline constexpr double kSwissLat = 46.95240556;
-inline constexpr double kSwissLon = 7.43958333;
-
 // The values a projection definition is edited as, with their values at
 // construction.
 struct ProjectionDefinition {
-    std::string projectionName = "Bonn'sche Abbildung";
+    std::string projectionName{geodesy::kBonne};
     std::string body;
     double radius = kEarthRadius;
     double mainLat = 90.0;
@@ -93,15 +79,15 @@ struct ProjectionDefinition {
     int32_t strip = 2;
     double centralMeridian = 0.0;
     bool natural = true;
-    std::string units = "m ";
+    std::string units{geodesy::kUnitMetre};
     double resolution = 32.0;
     double scale = 1000000.0;
     double refLat = 0.0;
     double refLon = 0.0;
     double refX = 0.0;
-    std::string unitX = "m ";
+    std::string unitX{geodesy::kUnitMetre};
     double refY = 0.0;
-    std::string unitY = "m ";
+    std::string unitY{geodesy::kUnitMetre};
     double rotation = 0.0;
 
     bool operator==(const ProjectionDefinition&) const = default;
