@@ -109,15 +109,18 @@ TEST(Angles, DegreesToPackedDms) {
     struct Case {
         double degrees, packed;
     } cases[] = {
-        {12.5, 12.3},         {-0.5, -0.3}, {1.25, 1.15}, {12.0 + 30.0 / 60 + 45.0 / 3600, 12.3045},
-        {13.0 - 1e-10, 13.0},  // a few millionths of a second short of a degree
+        {12.5, 12.3},
+        {-0.5, -0.3},
+        {1.25, 1.15},
+        {12.0 + 30.0 / 60 + 45.0 / 3600, 12.3045},
+        {13.0 - 1e-10, 13.0},  // 59.99999964" become the next full minute, here a degree
+        // A ten-millionth of a second below the threshold of 59.999999": the
+        // seconds stay, with their fraction.
+        {12.0 + 59.0 / 60 + 59.9999989 / 3600, 12.5959999999989},
+        {-(12.0 + 59.0 / 60 + 59.9999989 / 3600), -12.5959999999989},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(degreesToPackedDms(c.degrees), c.packed, 1e-9) << c.degrees;
-
-    // 59.9999 seconds stay below the threshold of 59.999999 and keep their fraction.
-    const double packed = degreesToPackedDms(12.0 + 59.0 / 60.0 + 59.9999 / 3600.0);
-    EXPECT_NEAR(packed, 12.595999990, 1e-8);
 }
 
 TEST(Angles, RoundToDecimalsReadsBackTheFixedText) {
