@@ -139,7 +139,11 @@ int runGraticule(std::span<const std::string> args, Console& console) {
     }
     const graticule::PointEstimate estimate = graticule::estimatePoints(extent, format);
     if (std::string problem = graticule::lineLimitProblem(estimate, format); !problem.empty()) {
-        return refuse(console, kExitInput, problem);
+        // The step of the longer lines, as the dialog puts the focus there.
+        const bool parallelsLonger = (extent.east - extent.west) / extent.parallelStep >=
+                                     (extent.north - extent.south) / extent.meridianStep;
+        return refuse(console, kExitInput,
+                      optionProblem(parallelsLonger ? "parallel-step" : "meridian-step", problem));
     }
     const bool yes = options.has("yes");
     if (std::string question = graticule::largeRunQuestion(estimate); !question.empty() && !yes) {

@@ -137,6 +137,18 @@ Outcome readSetup(const ParsedOptions& options, const Console& console, bool wit
     return {};
 }
 
+// Standard input can be read once: by one definition, the source or the
+// point pairs.
+bool readsInputTwice(const ParsedOptions& options, bool pairsFromInput) {
+    int readers = pairsFromInput ? 1 : 0;
+    for (std::string_view name : {"projection1", "projection2", "in"}) {
+        if (options.has(name) && isStandardStream(options.text(name))) ++readers;
+    }
+    return readers > 1;
+}
+
+constexpr const char* kInputTwice = "Die Standardeingabe (\"-\") kann nur einmal gelesen werden";
+
 // A vector document on standard input is copied into a temporary file
 // first: its run reads a regular file.
 class SpooledInput {
@@ -210,6 +222,11 @@ int runTransform(std::span<const std::string> args, Console& console) {
         return refuse(console, kExitInput,
                       "Unerwartetes Argument \"" + options.positional().front() + "\"");
     }
+    if (readsInputTwice(options, false)) return refuse(console, kExitInput, kInputTwice);
+    Setup setup;
+    if (Outcome read = readSetup(options, console, true, setup); read.status != kExitOk) {
+        return refuse(console, read.status, read.message);
+    }
     if (!options.has("in")) {
         return refuse(console, kExitInput,
                       optionProblem("in", "Sie haben keine Quelldatei ausgewählt !"));
@@ -223,10 +240,6 @@ int runTransform(std::span<const std::string> args, Console& console) {
     if (!isStandardStream(in) && !isStandardStream(out) && transform::isSameFile(in, out)) {
         return refuse(console, kExitInput,
                       optionProblem("out", "Quell- und Zieldatei identisch !"));
-    }
-    Setup setup;
-    if (Outcome read = readSetup(options, console, true, setup); read.status != kExitOk) {
-        return refuse(console, read.status, read.message);
     }
     const fileio::FileFormat& format = *fileio::findFileFormat(setup.fileFormat);
     if (format.kind == fileio::FileFormatKind::Metafile && !options.has("yes")) {
@@ -280,6 +293,7 @@ int runPoint(std::span<const std::string> args, Console& console) {
                           optionProblem(i == 0 ? "A" : "B", "Bitte geben Sie eine Zahl ein."));
         }
     }
+    if (readsInputTwice(options, pair.empty())) return refuse(console, kExitInput, kInputTwice);
     Setup setup;
     if (Outcome read = readSetup(options, console, false, setup); read.status != kExitOk) {
         return refuse(console, read.status, read.message);
