@@ -1,19 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "geodesy/catalogues.h"
 #include "geodesy/projection_names.h"
 #include "tests/support/recording_feedback.h"
 #include "transform/file_messages.h"
-#include "transform/file_run.h"
 #include "transform/modes.h"
 #include "transform/text_file_transform.h"
 
@@ -22,192 +20,162 @@ namespace {
 namespace fs = std::filesystem;
 using namespace transform;
 
-std::string readBytes(const std::string& path) {
+std::string bytesOf(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void writeBytes(const std::string& path, const std::string& bytes) {
+std::string put(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
+    return path;
 }
 
-class TempDir {
-public:
+struct TempDir {
     TempDir() {
         char pattern[] = "/tmp/text_file_XXXXXX";
-        path_ = ::mkdtemp(pattern);
+        path = ::mkdtemp(pattern);
     }
-    ~TempDir() { fs::remove_all(path_); }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
+    ~TempDir() { fs::remove_all(path); }
+    std::string operator/(const char* name) const { return path + "/" + name; }
+    std::string path;
 };
 
-geodesy::ProjectionParams onDatum(const char* datum) {
+// The equidistant azimuthal projection about the north pole; with
+// `unitFactor` its calibration factor is 1 (radius 6371000 m at
+// 1 : 6371000000 in millimetres).
+geodesy::ProjectionParams polarAzimuthal(const char* datum, bool unitFactor = false) {
     geodesy::ProjectionParams p;
     p.projectionName = std::string(geodesy::kAzimuthalEquidistant);
-    p.scaleDenominator = 1.0;
-    p.unitMillimetres = 1000.0;
+    p.scaleDenominator = unitFactor ? 6371000000.0 : 1.0;
+    p.unitMillimetres = unitFactor ? 1.0 : 1000.0;
     p.sphereRadius = 6371000.0;
     p.mainPointLat = 90.0;
     p.datum = geodesy::lookupDatum(datum);
     return p;
 }
 
-// The equidistant azimuthal projection about the north pole with calibration
-// factor 1: radius 6371000 m at 1 : 6371000000 in millimetres.
-geodesy::ProjectionParams unitPolarAzimuthal() {
-    geodesy::ProjectionParams p = onDatum("WGS 84 (ECEF)");
-    p.scaleDenominator = 6371000000.0;
-    p.unitMillimetres = 1.0;
-    return p;
-}
-
 TransformSnapshot snapshot(geodesy::ProjectionParams p1, geodesy::ProjectionParams p2,
                            std::string_view projectionMode, std::string_view coordinateMode,
-                           std::string_view angleFormat, double height) {
-    TransformSnapshot s;
-    s.projection1 = std::move(p1);
-    s.projection2 = std::move(p2);
-    s.projectionMode = std::string(projectionMode);
-    s.coordinateMode = std::string(coordinateMode);
-    s.angleFormat = std::string(angleFormat);
-    s.sourceHeight = height;
-    return s;
+                           std::string_view angleFormat = kDecimalAngles, double height = 0.0) {
+    return TransformSnapshot{std::move(p1),
+                             std::move(p2),
+                             std::string(projectionMode),
+                             std::string(coordinateMode),
+                             std::string(angleFormat),
+                             height,
+                             {},
+                             {}};
 }
 
-// ---- Fixtures: source and expected target byte for byte ----------------------
-// The expected files were derived from the formulas by text_derive.py (see
-// there), not by this program.
+TransformSnapshot ed50Identity() {
+    return snapshot(polarAzimuthal("ED50"), polarAzimuthal("ED50"), kProjection1To2,
+                    kGeographicToGeographic);
+}
 
-struct Fixture {
-    const char* name;
-    TransformSnapshot snapshot;
-};
-
-const Fixture kFixtures[] = {
-    {"identity", snapshot(onDatum("ED50"), onDatum("ED50"), kProjection1To2,
-                          kGeographicToGeographic, kDecimalAngles, 0.0)},
-    {"projection", snapshot(unitPolarAzimuthal(), onDatum("ED50"), kWithinProjection1,
-                            kGeographicToCartesian, kDecimalAngles, 0.0)},
-    {"datum", snapshot(onDatum("ED50"), onDatum("MGI (Hermannskogel)"), kProjection1To2,
-                       kGeographicToGeographic, kPackedDmsAngles, 250.0)},
-};
-
+// Source and expected target under data/; the expected files were derived
+// from the formulas by text_derive.py, not by this program.
 TEST(TextFileTransformTest, FixturesByteForByte) {
+    const struct {
+        const char* name;
+        TransformSnapshot snapshot;
+    } fixtures[] = {
+        {"identity", ed50Identity()},
+        {"projection", snapshot(polarAzimuthal("WGS 84 (ECEF)", true), polarAzimuthal("ED50"),
+                                kWithinProjection1, kGeographicToCartesian)},
+        {"datum", snapshot(polarAzimuthal("ED50"), polarAzimuthal("MGI (Hermannskogel)"),
+                           kProjection1To2, kGeographicToGeographic, kPackedDmsAngles, 250.0)},
+    };
     TempDir dir;
-    for (const Fixture& f : kFixtures) {
+    for (const auto& f : fixtures) {
         const std::string data = std::string(GITTERWERK_TEST_DATA_DIR) + "/text_" + f.name;
-        FileTransformRequest request{f.snapshot, data + ".txt", dir / f.name};
+        const FileTransformRequest request{f.snapshot, data + ".txt", dir / f.name};
         RecordingFeedback feedback;
         const FileTransformResult result = transformTextFile(request, feedback);
         EXPECT_EQ(result.status, FileTransformStatus::Finished) << f.name;
-        EXPECT_EQ(result.unmappedPoints, 0) << f.name;
-        EXPECT_EQ(readBytes(request.targetPath), readBytes(data + ".expected")) << f.name;
-        EXPECT_EQ(feedback.startCount, 1);
-        EXPECT_EQ(feedback.stopCount, 1);
+        EXPECT_EQ(bytesOf(request.targetPath), bytesOf(data + ".expected")) << f.name;
     }
 }
 
-// ---- Points without an image -----------------------------------------------------
-
-TEST(TextFileTransformTest, PointsWithoutImageGiveEmptyLinesAndAreCounted) {
-    TempDir dir;
-    geodesy::ProjectionParams mercator = onDatum("WGS 84 (ECEF)");
+// The conformal cylinder true to scale on the equator maps the south pole to
+// -infinity; an infinite input has no image either.
+TEST(TextFileTransformTest, PointsWithoutImageGiveEmptyLines) {
+    geodesy::ProjectionParams mercator = polarAzimuthal("WGS 84 (ECEF)");
     mercator.projectionName = std::string(geodesy::kCylinderConformal);
-    mercator.mainPointLat = 90.0;
-    mercator.delta1 = 90.0;  // true to scale on the equator: the south pole maps to -infinity
-    const TransformSnapshot s = snapshot(mercator, mercator, kWithinProjection1,
-                                         kGeographicToCartesian, kDecimalAngles, 0.0);
-    writeBytes(dir / "poles.txt", "-90 0\n10 20\n-90 5\n1e999 5\n");
-    FileTransformRequest request{s, dir / "poles.txt", dir / "poles.out"};
+    mercator.delta1 = 90.0;
+    TempDir dir;
+    const FileTransformRequest request{
+        snapshot(mercator, mercator, kWithinProjection1, kGeographicToCartesian),
+        put(dir / "poles.txt", "-90 0\n0 0\n-90 5\n1e999 5\n"), dir / "poles.out"};
     RecordingFeedback feedback;
     const FileTransformResult result = transformTextFile(request, feedback);
-    EXPECT_EQ(result.status, FileTransformStatus::Finished);
     EXPECT_EQ(result.unmappedPoints, 3);
-    std::istringstream lines(readBytes(request.targetPath));
-    std::string line;
-    int count = 0;
-    for (int i = 0; std::getline(lines, line); ++i, ++count) {
-        EXPECT_EQ(line.empty(), i != 1) << i;
-        EXPECT_EQ(line.find_first_of("ni"), std::string::npos) << line;  // no inf, no nan
-    }
-    EXPECT_EQ(count, 4);
+    // The one point with an image keeps its line between the empty ones.
+    const std::string target = bytesOf(request.targetPath);
+    EXPECT_EQ(std::count(target.begin(), target.end(), '\n'), 4);
+    EXPECT_EQ(target.rfind("\n0.00000000\t0.00000000\t", 0), 0u);
+    EXPECT_EQ(target.substr(target.size() - 3), "\n\n\n");
     const FileMessage message = fileTransformMessage(request, result, fileio::FileFormatKind::Text);
     EXPECT_EQ(message.text, "Datei : \"" + request.targetPath +
                                 "\" erzeugt !\n3 Punkte ohne Abbildung: leere Zeilen in der "
                                 "Zieldatei.");
     EXPECT_EQ(message.caption, "Fertig");
-    EXPECT_EQ(message.icon, FileMessageIcon::None);
 }
 
-// ---- Open, read and write failures and their messages ----------------------------
-
 enum class Source { Missing, Directory, Empty, Unreadable, Lines };
-enum class Target { Fresh, Directory, MissingFolder, Full, PipeWithoutReader };
+enum class Target { Existing, Directory, MissingFolder, Full, PipeWithoutReader };
 
 struct FailureCase {
-    const char* what;
     Source source;
     Target target;
     FileTransformStatus status;
-    const char* text;  // the message's lead; the path in quotation marks follows
-    const char* caption;
-    bool feedback;         // started() and stopped() once each
-    bool targetUntouched;  // an existing target keeps its bytes
+    const char* text;  // the lead; the path in quotation marks follows
+    bool runs;         // started() and stopped() once each
 };
 
 const FailureCase kFailures[] = {
-    {"missing source", Source::Missing, Target::Fresh, FileTransformStatus::SourceOpenFailed,
-     "Fehler beim Öffnen von Datei : ", "Dateizugriff", false, true},
-    {"directory as source", Source::Directory, Target::Fresh, FileTransformStatus::SourceOpenFailed,
-     "Fehler beim Öffnen von Datei : ", "Dateizugriff", false, true},
-    {"directory as target", Source::Lines, Target::Directory, FileTransformStatus::TargetOpenFailed,
-     "Fehler beim Schreiben von Datei : ", "Dateizugriff", false, false},
-    {"target in a missing folder", Source::Lines, Target::MissingFolder,
-     FileTransformStatus::TargetOpenFailed, "Fehler beim Schreiben von Datei : ", "Dateizugriff",
-     false, false},
-    {"named pipe without reader", Source::Lines, Target::PipeWithoutReader,
-     FileTransformStatus::TargetOpenFailed, "Fehler beim Schreiben von Datei : ", "Dateizugriff",
-     false, false},
-    {"full device", Source::Lines, Target::Full, FileTransformStatus::WriteFailed,
-     "Fehler beim Schreiben von Datei : ", "Dateizugriff", true, false},
-    {"read error after opening", Source::Unreadable, Target::Fresh, FileTransformStatus::ReadFailed,
-     "Fehler beim Lesen von Datei : ", "Dateizugriff", true, true},
-    {"empty source", Source::Empty, Target::Fresh, FileTransformStatus::Finished,
-     "Datei : ", "Fertig", true, false},
+    {Source::Missing, Target::Existing, FileTransformStatus::SourceOpenFailed,
+     "Fehler beim Öffnen von Datei : ", false},
+    {Source::Directory, Target::Existing, FileTransformStatus::SourceOpenFailed,
+     "Fehler beim Öffnen von Datei : ", false},
+    {Source::Lines, Target::Directory, FileTransformStatus::TargetOpenFailed,
+     "Fehler beim Schreiben von Datei : ", false},
+    {Source::Lines, Target::MissingFolder, FileTransformStatus::TargetOpenFailed,
+     "Fehler beim Schreiben von Datei : ", false},
+    {Source::Lines, Target::PipeWithoutReader, FileTransformStatus::TargetOpenFailed,
+     "Fehler beim Schreiben von Datei : ", false},
+    {Source::Lines, Target::Full, FileTransformStatus::WriteFailed,
+     "Fehler beim Schreiben von Datei : ", true},
+    {Source::Unreadable, Target::Existing, FileTransformStatus::ReadFailed,
+     "Fehler beim Lesen von Datei : ", true},
+    {Source::Empty, Target::Existing, FileTransformStatus::Finished, "Datei : ", true},
 };
 
+constexpr int kSourceLines = 20000;  // more than one buffer of output
+
 std::string sourcePath(const TempDir& dir, Source source) {
+    std::string lines;
     switch (source) {
         case Source::Missing:
             return dir / "missing.txt";
         case Source::Directory:
-            fs::create_directory(dir / "folder");
-            return dir / "folder";
+            return dir.path;
         case Source::Empty:
-            writeBytes(dir / "empty.txt", "");
-            return dir / "empty.txt";
+            return put(dir / "empty.txt", "");
         case Source::Unreadable:
             return "/proc/self/mem";  // a regular file whose reading fails
         case Source::Lines:
+            for (int i = 0; i < kSourceLines; ++i) lines += "48.5 9.1\n";
             break;
     }
-    std::string lines;
-    for (int i = 0; i < 20000; ++i) lines += "48.5 9.1\n";  // more than a buffer of output
-    writeBytes(dir / "lines.txt", lines);
-    return dir / "lines.txt";
+    return put(dir / "lines.txt", lines);
 }
 
 std::string targetPath(const TempDir& dir, Target target) {
     switch (target) {
-        case Target::Fresh:
-            writeBytes(dir / "target.txt", "old bytes\n");
-            return dir / "target.txt";
+        case Target::Existing:
+            return put(dir / "target.txt", "old bytes\n");
         case Target::Directory:
-            fs::create_directory(dir / "target folder");
-            return dir / "target folder";
+            return dir.path;
         case Target::MissingFolder:
             return dir / "no folder/target.txt";
         case Target::Full:
@@ -222,80 +190,57 @@ std::string targetPath(const TempDir& dir, Target target) {
 TEST(TextFileTransformTest, FailuresAndTheirMessages) {
     for (const FailureCase& c : kFailures) {
         TempDir dir;
-        FileTransformRequest request{snapshot(onDatum("ED50"), onDatum("ED50"), kProjection1To2,
-                                              kGeographicToGeographic, kDecimalAngles, 0.0),
-                                     sourcePath(dir, c.source), targetPath(dir, c.target)};
+        const FileTransformRequest request{ed50Identity(), sourcePath(dir, c.source),
+                                           targetPath(dir, c.target)};
         RecordingFeedback feedback;
         const FileTransformResult result = transformTextFile(request, feedback);
-        EXPECT_EQ(result.status, c.status) << c.what;
-        EXPECT_EQ(feedback.startCount, c.feedback ? 1 : 0) << c.what;
-        EXPECT_EQ(feedback.stopCount, c.feedback ? 1 : 0) << c.what;
+        const std::string what = c.text + request.sourcePath;
+        EXPECT_EQ(result.status, c.status) << what;
+        EXPECT_EQ(feedback.startCount, c.runs ? 1 : 0) << what;
+        EXPECT_EQ(feedback.stopCount, c.runs ? 1 : 0) << what;
+        EXPECT_LT(feedback.pumpCount, kSourceLines) << what;  // no run past a failure
         const FileMessage message =
             fileTransformMessage(request, result, fileio::FileFormatKind::Text);
+        const bool finished = c.status == FileTransformStatus::Finished;
         const bool aboutSource = c.status == FileTransformStatus::SourceOpenFailed ||
                                  c.status == FileTransformStatus::ReadFailed;
-        std::string expected = c.text;
-        expected += "\"" + (aboutSource ? request.sourcePath : request.targetPath) + "\"";
-        if (c.status == FileTransformStatus::Finished) expected += " erzeugt !";
-        EXPECT_EQ(message.text, expected) << c.what;
-        EXPECT_EQ(message.caption, c.caption) << c.what;
-        EXPECT_EQ(message.icon, c.status == FileTransformStatus::Finished ? FileMessageIcon::None
-                                                                          : FileMessageIcon::Error)
-            << c.what;
-        if (c.targetUntouched) {
-            EXPECT_EQ(readBytes(request.targetPath), "old bytes\n") << c.what;
-        }
-        if (c.target == Target::Full) {
-            EXPECT_LT(feedback.pumpCount, 20000) << "the run goes on after the failure";
-        }
-        if (c.source == Source::Empty) {
-            EXPECT_EQ(readBytes(request.targetPath), "") << c.what;
+        EXPECT_EQ(message.text,
+                  c.text + ("\"" + (aboutSource ? request.sourcePath : request.targetPath) + "\"" +
+                            (finished ? " erzeugt !" : "")))
+            << what;
+        EXPECT_EQ(message.caption, finished ? "Fertig" : "Dateizugriff") << what;
+        EXPECT_EQ(message.icon, finished ? FileMessageIcon::None : FileMessageIcon::Error);
+        if (c.target == Target::Existing) {
+            // Kept after every failure; an empty source gives an empty target.
+            EXPECT_EQ(bytesOf(request.targetPath), finished ? "" : "old bytes\n") << what;
         }
     }
 }
-
-// ---- Progress ---------------------------------------------------------------------
-
-struct ProgressCase {
-    std::uint64_t consumed, size;
-    int position;
-};
-
-const ProgressCase kProgress[] = {
-    {0, 0, 0},     {7, 0, 0},       {0, 10, 0},
-    {1, 3, 33},    {2, 3, 66},      {10, 10, 100},
-    {11, 10, 100}, {999, 1000, 99}, {(1ull << 62) + 1, 1ull << 63, 50},
-};
 
 TEST(TextFileTransformTest, ProgressPositions) {
-    for (const ProgressCase& c : kProgress) {
-        EXPECT_EQ(progressPosition(c.consumed, c.size), c.position)
-            << c.consumed << " / " << c.size;
+    const struct {
+        std::uint64_t consumed, size;
+        int position;
+    } cases[] = {{0, 0, 0},  {7, 0, 0},     {1, 3, 33},
+                 {2, 3, 66}, {11, 10, 100}, {(1ull << 62) + 1, 1ull << 63, 50}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(progressPosition(c.consumed, c.size), c.position) << c.consumed << "/" << c.size;
     }
-}
-
-TEST(TextFileTransformTest, ProgressNeverFallsAndEndsAtHundred) {
+    // A whole run: one position and one pump per line, never falling, ending at 100.
     TempDir dir;
     std::string lines;
     for (int i = 0; i < 3000; ++i)
-        lines += i % 7 == 0 ? "\n" : "48.5 9.1 " + std::string(i % 50, 'x') + "\n";
-    writeBytes(dir / "progress.txt", lines);
-    FileTransformRequest request{snapshot(onDatum("ED50"), onDatum("ED50"), kProjection1To2,
-                                          kGeographicToGeographic, kDecimalAngles, 0.0),
-                                 dir / "progress.txt", dir / "progress.out"};
+        lines += i % 7 ? "48.5 9.1 " + std::string(i % 50, 'x') + "\n" : "\n";
     RecordingFeedback feedback;
-    ASSERT_EQ(transformTextFile(request, feedback).status, FileTransformStatus::Finished);
+    transformTextFile({ed50Identity(), put(dir / "in.txt", lines), dir / "out.txt"}, feedback);
     ASSERT_EQ(feedback.positions.size(), 3000u);
     EXPECT_EQ(feedback.pumpCount, 3000);
-    for (std::size_t i = 0; i < feedback.positions.size(); ++i) {
-        EXPECT_GE(feedback.positions[i], i == 0 ? 0 : feedback.positions[i - 1]);
-        EXPECT_LE(feedback.positions[i], 100);
-    }
+    EXPECT_TRUE(std::is_sorted(feedback.positions.begin(), feedback.positions.end()));
+    EXPECT_GE(feedback.positions.front(), 0);
     EXPECT_EQ(feedback.positions.back(), 100);
 }
 
-// ---- An already open source -------------------------------------------------------
-
+// Standard input, say: a byte-order mark skipped, the size unknown.
 TEST(TextFileTransformTest, ReadsFromAnOpenDescriptor) {
     TempDir dir;
     int fds[2];
@@ -305,18 +250,16 @@ TEST(TextFileTransformTest, ReadsFromAnOpenDescriptor) {
         "1 2\nx\n3 4";
     ASSERT_EQ(::write(fds[1], bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     ::close(fds[1]);
-    FileTransformRequest request{snapshot(onDatum("ED50"), onDatum("ED50"), kProjection1To2,
-                                          kGeographicToGeographic, kDecimalAngles, 0.0),
-                                 "-", dir / "stdin.out"};
     RecordingFeedback feedback;
     FileRunOptions options;
     options.sourceDescriptor = fds[0];
+    const FileTransformRequest request{ed50Identity(), "-", dir / "stdin.out"};
     EXPECT_EQ(transformTextFile(request, feedback, options).status, FileTransformStatus::Finished);
     ::close(fds[0]);
-    EXPECT_EQ(readBytes(request.targetPath),
+    EXPECT_EQ(bytesOf(request.targetPath),
               "1.00000000\t2.00000000\t1.00000000\t2.00000000\n\n"
               "3.00000000\t4.00000000\t3.00000000\t4.00000000\n");
-    EXPECT_EQ(feedback.positions, (std::vector<int>{0, 0, 0}));  // size unknown
+    EXPECT_EQ(feedback.positions, (std::vector<int>{0, 0, 0}));
 }
 
 }  // namespace
