@@ -8,6 +8,7 @@
 CAboutDlg::CAboutDlg(QWidget* parent)
     : platform::Dialog(parent), ui_(std::make_unique<Ui::AboutDlg>()) {
     ui_->setupUi(this);
+    platform::setControlId(ui_->okButton, 1);
     ui_->iconLabel->setPixmap(app::largeIconPixmap());
     setWindowIcon(app::applicationIcon());
     connect(ui_->okButton, &QPushButton::clicked, this, &CAboutDlg::accept);

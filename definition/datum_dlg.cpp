@@ -4,18 +4,46 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "platform/combo_wheel.h"
 #include "definition/datum_rules.h"
 #include "geodesy/catalogues.h"
+#include "platform/combo_wheel.h"
 #include "platform/data_exchange.h"
-#include "platform/messages.h"
 #include "ui_datum_dlg.h"
 
 using definition::DatumField;
+using namespace datum_ids;
 
 CDatumDlg::CDatumDlg(QWidget* parent)
     : platform::Dialog(parent), m_datum(geodesy::lookupDatum("ED50")), ui_(new Ui::CDatumDlg) {
     ui_->setupUi(this);
+    platform::setControlIds({
+        {ui_->buttonOk, kOk},
+        {ui_->buttonCancel, kCancel},
+        {ui_->comboDatum, kDatum},
+        {ui_->comboEllipsoid, kEllipsoid},
+        {ui_->editSemiMajor, kSemiMajor},
+        {ui_->editSemiMinor, kSemiMinor},
+        {ui_->editShiftX, kShiftX},
+        {ui_->editShiftY, kShiftY},
+        {ui_->editShiftZ, kShiftZ},
+        {ui_->editOmega, kOmega},
+        {ui_->editPsi, kPsi},
+        {ui_->editEpsilon, kEpsilon},
+        {ui_->editScaleCorrection, kScaleCorrection},
+    });
+    fields_ = {
+        {DatumField::DatumList, ui_->comboDatum},
+        {DatumField::EllipsoidList, ui_->comboEllipsoid},
+        {DatumField::SemiMajorAxis, ui_->editSemiMajor},
+        {DatumField::SemiMinorAxis, ui_->editSemiMinor},
+        {DatumField::ShiftX, ui_->editShiftX},
+        {DatumField::ShiftY, ui_->editShiftY},
+        {DatumField::ShiftZ, ui_->editShiftZ},
+        {DatumField::RotationOmega, ui_->editOmega},
+        {DatumField::RotationPsi, ui_->editPsi},
+        {DatumField::RotationEpsilon, ui_->editEpsilon},
+        {DatumField::ScaleCorrection, ui_->editScaleCorrection},
+    };
 
     connect(ui_->comboDatum, &QComboBox::activated, this, &CDatumDlg::onDatumActivated);
     connect(ui_->comboEllipsoid, &QComboBox::activated, this, &CDatumDlg::onEllipsoidActivated);
@@ -26,11 +54,9 @@ CDatumDlg::CDatumDlg(QWidget* parent)
 
     // Every edit takes over when it loses the focus; the semi-axes and the
     // rotations are checked, the translations and the scale are not.
-    for (DatumField field :
-         {DatumField::SemiMajorAxis, DatumField::SemiMinorAxis, DatumField::ShiftX,
-          DatumField::ShiftY, DatumField::ShiftZ, DatumField::RotationOmega,
-          DatumField::RotationPsi, DatumField::RotationEpsilon, DatumField::ScaleCorrection}) {
-        onFocusLost(fieldControl(field), [this, field] { return checkFocusedField(field); });
+    for (const auto& [field, control] : fields_) {
+        if (field == DatumField::DatumList || field == DatumField::EllipsoidList) continue;
+        onFocusLost(control, [this, field = field] { return checkFocusedField(field); });
     }
 
     setCancelButton(ui_->buttonCancel);
@@ -68,7 +94,6 @@ void CDatumDlg::initDialog() {
     hasBackup_ = true;
     updateData(false);
     updateDatumFieldStates();
-    ui_->comboDatum->setFocus(Qt::OtherFocusReason);
 }
 
 bool CDatumDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -76,36 +101,13 @@ bool CDatumDlg::eventFilter(QObject* watched, QEvent* event) {
     return platform::Dialog::eventFilter(watched, event);
 }
 
-QWidget* CDatumDlg::fieldControl(DatumField field) const {
-    switch (field) {
-        case DatumField::DatumList:
-            return ui_->comboDatum;
-        case DatumField::EllipsoidList:
-            return ui_->comboEllipsoid;
-        case DatumField::SemiMajorAxis:
-            return ui_->editSemiMajor;
-        case DatumField::SemiMinorAxis:
-            return ui_->editSemiMinor;
-        case DatumField::ShiftX:
-            return ui_->editShiftX;
-        case DatumField::ShiftY:
-            return ui_->editShiftY;
-        case DatumField::ShiftZ:
-            return ui_->editShiftZ;
-        case DatumField::RotationOmega:
-            return ui_->editOmega;
-        case DatumField::RotationPsi:
-            return ui_->editPsi;
-        case DatumField::RotationEpsilon:
-            return ui_->editEpsilon;
-        case DatumField::ScaleCorrection:
-            return ui_->editScaleCorrection;
-    }
-    return nullptr;
-}
-
 bool CDatumDlg::takeOver() {
     if (!updateData(true)) return false;
+    keepCatalogueValues();
+    return true;
+}
+
+void CDatumDlg::keepCatalogueValues() {
     // The fields show 15 significant digits; the values of a catalogue datum or
     // ellipsoid stay the catalogue's own, to the last bit.
     if (m_datum.datumName != geodesy::kIndividual) {
@@ -113,7 +115,6 @@ bool CDatumDlg::takeOver() {
     } else {
         definition::ellipsoidSelected(m_datum);
     }
-    return true;
 }
 
 void CDatumDlg::onDatumActivated() {
@@ -137,18 +138,16 @@ void CDatumDlg::onEllipsoidActivated() {
 bool CDatumDlg::checkFocusedField(DatumField field) {
     // A focus-out that arrives after Cancel restored the record takes nothing over.
     if (closing_) return true;
-    if (!takeOver()) return false;
-    const std::string message = definition::checkDatumField(m_datum, field);
-    if (message.empty()) return true;
-    return platform::warnInput(this, QString::fromStdString(message));
+    return takeOverAndCheck([this, field] {
+        keepCatalogueValues();
+        return definition::checkDatumField(m_datum, field);
+    });
 }
 
 void CDatumDlg::updateDatumFieldStates() {
-    for (DatumField field :
-         {DatumField::EllipsoidList, DatumField::SemiMajorAxis, DatumField::SemiMinorAxis,
-          DatumField::ShiftX, DatumField::ShiftY, DatumField::ShiftZ, DatumField::RotationOmega,
-          DatumField::RotationPsi, DatumField::RotationEpsilon, DatumField::ScaleCorrection}) {
-        fieldControl(field)->setEnabled(definition::datumFieldEnabled(m_datum, field));
+    for (const auto& [field, control] : fields_) {
+        if (field == DatumField::DatumList) continue;  // always enabled
+        control->setEnabled(definition::datumFieldEnabled(m_datum, field));
     }
 }
 
@@ -156,8 +155,7 @@ void CDatumDlg::accept() {
     if (!runFocusedHandler()) return;
     if (!takeOver()) return;
     if (std::optional<definition::DatumRefusal> refusal = definition::checkDatum(m_datum)) {
-        platform::warnInput(this, QString::fromStdString(refusal->message));
-        focusControl(fieldControl(refusal->field));
+        refuse(fields_[refusal->field], refusal->message);
         return;
     }
     platform::Dialog::accept();

@@ -13,6 +13,25 @@ namespace Ui {
 class CDatumDlg;
 }
 
+// The control ids of "Datumsdefinition".
+namespace datum_ids {
+enum ControlId : int {
+    kOk = 1,
+    kCancel = 2,
+    kDatum = 1015,
+    kEllipsoid = 1080,
+    kSemiMajor = 1081,
+    kSemiMinor = 1082,
+    kShiftX = 1059,
+    kShiftY = 1060,
+    kShiftZ = 1061,
+    kOmega = 1071,
+    kPsi = 1041,
+    kEpsilon = 1042,
+    kScaleCorrection = 1062,
+};
+}  // namespace datum_ids
+
 class CDatumDlg : public platform::Dialog {
     Q_OBJECT
 public:
@@ -38,14 +57,15 @@ protected:
 private:
     // Takes all controls into m_datum; false when a field did not parse.
     bool takeOver();
+    void keepCatalogueValues();
     void onDatumActivated();
     void onEllipsoidActivated();
     // The focus-loss handler of an edit: take over, then the field's check.
     bool checkFocusedField(definition::DatumField field);
     void updateDatumFieldStates();
-    QWidget* fieldControl(definition::DatumField field) const;
 
     std::unique_ptr<Ui::CDatumDlg> ui_;
+    platform::FieldControls<definition::DatumField> fields_;
     geodesy::DatumParams m_datumBackup;
     bool hasBackup_ = false;  // false until the first opening
     bool closing_ = false;

@@ -7,29 +7,17 @@
 #include <QPushButton>
 #include <initializer_list>
 
-#include "platform/combo_wheel.h"
+#include "definition/record_checks.h"
 #include "geodesy/projection_names.h"
+#include "platform/combo_wheel.h"
 #include "platform/data_exchange.h"
 #include "platform/messages.h"
 #include "ui_projection_dlg.h"
 
 using definition::Field;
+using namespace projection_ids;
 
 namespace {
-
-// The controls a type shows or hides together, each with its labels.
-constexpr std::initializer_list<int> kRadiusControls = {1050, 1110};
-constexpr std::initializer_list<int> kDatumControls = {1106, 1086, 1087};
-constexpr std::initializer_list<int> kMainPointControls = {1006, 1007, 1044, 1030,
-                                                           1009, 1045, 1029};
-constexpr std::initializer_list<int> kDelta1Controls = {1013, 1014, 1046, 1031};
-constexpr std::initializer_list<int> kDelta2Controls = {1016, 1047, 1037};
-constexpr std::initializer_list<int> kStripControls = {1146, 1147};
-constexpr int kCentralMeridianControl = 1056;
-// Unit list, scale, reference point and rotation: fixed by natural coordinates.
-constexpr std::initializer_list<int> kCalibrationControls = {1026, 1062, 1040, 1042,
-                                                             1035, 1039, 1048};
-constexpr std::initializer_list<int> kResolutionControls = {1107, 1108, 1109};
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -50,6 +38,77 @@ CProjectionDlg::CProjectionDlg(QWidget* parent)
     m_strDatum = m_dlgDatum.m_datum.datumName + ", " + m_dlgDatum.m_datum.ellipsoidName;
 
     ui_->setupUi(this);
+    platform::setControlIds({
+        {ui_->buttonOk, kOk},
+        {ui_->buttonCancel, kCancel},
+        {ui_->comboProjection, kProjection},
+        {ui_->editBody, kBody},
+        {ui_->editRadius, kRadius},
+        {ui_->labelRadiusUnit, kRadiusUnit},
+        {ui_->labelDatum, kDatumLabel},
+        {ui_->editDatum, kDatum},
+        {ui_->buttonDatum, kDatumButton},
+        {ui_->labelMainPoint, kMainPointLabel},
+        {ui_->labelMainLat, kMainLatLabel},
+        {ui_->editMainLat, kMainLat},
+        {ui_->labelMainLatUnit, kMainLatUnit},
+        {ui_->labelMainLon, kMainLonLabel},
+        {ui_->editMainLon, kMainLon},
+        {ui_->labelMainLonUnit, kMainLonUnit},
+        {ui_->labelDelta, kDeltaLabel},
+        {ui_->labelDelta1, kDelta1Label},
+        {ui_->editDelta1, kDelta1},
+        {ui_->labelDelta1Unit, kDelta1Unit},
+        {ui_->labelDelta2, kDelta2Label},
+        {ui_->editDelta2, kDelta2},
+        {ui_->labelDelta2Unit, kDelta2Unit},
+        {ui_->labelStrip, kStripLabel},
+        {ui_->editStrip, kStrip},
+        {ui_->editCentralMeridian, kCentralMeridian},
+        {ui_->checkNatural, kNatural},
+        {ui_->comboUnits, kUnits},
+        {ui_->labelResolution, kResolutionLabel},
+        {ui_->editResolution, kResolution},
+        {ui_->labelResolutionUnit, kResolutionUnit},
+        {ui_->editScale, kScale},
+        {ui_->editRefLat, kRefLat},
+        {ui_->editRefLon, kRefLon},
+        {ui_->editRefX, kRefX},
+        {ui_->labelUnitX, kUnitX},
+        {ui_->editRefY, kRefY},
+        {ui_->labelUnitY, kUnitY},
+        {ui_->editRotation, kRotation},
+    });
+    fields_ = {
+        {Field::ProjectionList, ui_->comboProjection},
+        {Field::Radius, ui_->editRadius},
+        {Field::MainLat, ui_->editMainLat},
+        {Field::MainLon, ui_->editMainLon},
+        {Field::Delta1, ui_->editDelta1},
+        {Field::Delta2, ui_->editDelta2},
+        {Field::Strip, ui_->editStrip},
+        {Field::CentralMeridian, ui_->editCentralMeridian},
+        {Field::Units, ui_->comboUnits},
+        {Field::Resolution, ui_->editResolution},
+        {Field::Scale, ui_->editScale},
+        {Field::RefLat, ui_->editRefLat},
+        {Field::RefLon, ui_->editRefLon},
+        {Field::RefX, ui_->editRefX},
+        {Field::RefY, ui_->editRefY},
+        {Field::Rotation, ui_->editRotation},
+    };
+    radiusRow_ = {ui_->editRadius, ui_->labelRadiusUnit};
+    datumRow_ = {ui_->labelDatum, ui_->editDatum, ui_->buttonDatum};
+    mainPointRows_ = {ui_->labelMainPoint,   ui_->labelMainLat, ui_->editMainLat,
+                      ui_->labelMainLatUnit, ui_->labelMainLon, ui_->editMainLon,
+                      ui_->labelMainLonUnit};
+    delta1Row_ = {ui_->labelDelta, ui_->labelDelta1, ui_->editDelta1, ui_->labelDelta1Unit};
+    delta2Row_ = {ui_->labelDelta2, ui_->editDelta2, ui_->labelDelta2Unit};
+    stripRow_ = {ui_->labelStrip, ui_->editStrip};
+    resolutionRow_ = {ui_->labelResolution, ui_->editResolution, ui_->labelResolutionUnit};
+    calibrationFields_ = {ui_->comboUnits, ui_->editScale, ui_->editRefLat,  ui_->editRefLon,
+                          ui_->editRefX,   ui_->editRefY,  ui_->editRotation};
+
     for (std::string_view unit : geodesy::kUnitNames) ui_->comboUnits->addItem(fromUtf8(unit));
 
     connect(ui_->comboProjection, &QComboBox::activated, this,
@@ -57,9 +116,6 @@ CProjectionDlg::CProjectionDlg(QWidget* parent)
     connect(ui_->comboUnits, &QComboBox::activated, this, &CProjectionDlg::onUnitsActivated);
     connect(ui_->checkNatural, &QCheckBox::clicked, this, &CProjectionDlg::onNaturalClicked);
     connect(ui_->buttonDatum, &QPushButton::clicked, this, &CProjectionDlg::onDatumClicked);
-    // Alt+D reaches the "..." button through its label, past the button's own
-    // shortcut guard: the eventFilter runs the check of the field being left first.
-    ui_->labelDatum->installEventFilter(this);
     for (QComboBox* combo : {ui_->comboProjection, ui_->comboUnits}) {
         combo->setFocusPolicy(Qt::StrongFocus);
         combo->installEventFilter(this);
@@ -68,7 +124,7 @@ CProjectionDlg::CProjectionDlg(QWidget* parent)
     for (Field field :
          {Field::Radius, Field::MainLat, Field::Delta1, Field::Delta2, Field::Resolution,
           Field::Scale, Field::RefLat, Field::RefLon, Field::RefX, Field::RefY, Field::Rotation}) {
-        onFocusLost(fieldControl(field), [this, field] { return onFieldFocusLost(field); });
+        onFocusLost(fields_[field], [this, field] { return onFieldFocusLost(field); });
     }
     onFocusLost(ui_->editMainLon, [this] { return onMainLonFocusLost(); });
     onFocusLost(ui_->editStrip, [this] { return onStripFocusLost(); });
@@ -117,16 +173,10 @@ void CProjectionDlg::initDialog() {
     applyProjectionType(m_strProjectionName);
     updateFieldStates(m_strProjectionName);
     updateData(false);
-    ui_->comboProjection->setFocus(Qt::OtherFocusReason);
 }
 
 bool CProjectionDlg::eventFilter(QObject* watched, QEvent* event) {
     if (platform::swallowUnfocusedWheel(watched, event)) return true;
-    // The label's shortcut focuses and clicks the "..." button; a refused field
-    // keeps the focus and the datum dialog stays closed, as for a mouse click.
-    if (watched == ui_->labelDatum && event->type() == QEvent::Shortcut && !runFocusedHandler()) {
-        return true;
-    }
     return platform::Dialog::eventFilter(watched, event);
 }
 
@@ -211,65 +261,23 @@ geodesy::ProjectionParams CProjectionDlg::buildParams() const {
 
 void CProjectionDlg::updateFieldStates(const std::string& name) {
     const definition::TypeRules* rules = definition::findTypeRules(name);
-    auto show = [this](std::initializer_list<int> ids, bool shown) {
-        for (int id : ids) control(id)->setVisible(shown);
-    };
-    show(kRadiusControls, rules && rules->radiusShown);
-    show(kDatumControls, rules && rules->datumShown);
-    show(kMainPointControls, rules && rules->mainPointShown);
-    show(kDelta1Controls, rules && rules->delta1Shown);
-    show(kDelta2Controls, rules && rules->delta2Shown);
-    show(kStripControls, rules && rules->stripShown);
-    control(kCentralMeridianControl)->setEnabled(rules && rules->centralMeridianEnabled);
+    platform::setShown(radiusRow_, rules && rules->radiusShown);
+    platform::setShown(datumRow_, rules && rules->datumShown);
+    platform::setShown(mainPointRows_, rules && rules->mainPointShown);
+    platform::setShown(delta1Row_, rules && rules->delta1Shown);
+    platform::setShown(delta2Row_, rules && rules->delta2Shown);
+    platform::setShown(stripRow_, rules && rules->stripShown);
+    ui_->editCentralMeridian->setEnabled(rules && rules->centralMeridianEnabled);
     enableCalibration(!m_bNatural);
 }
 
 void CProjectionDlg::enableCalibration(bool on) {
-    for (int id : kCalibrationControls) control(id)->setEnabled(on);
+    platform::setEnabled(calibrationFields_, on);
     showResolutionRow();
 }
 
 void CProjectionDlg::showResolutionRow() {
-    const bool pixel = m_strUnits == geodesy::kUnitPixel;
-    for (int id : kResolutionControls) control(id)->setVisible(pixel);
-}
-
-QWidget* CProjectionDlg::fieldControl(Field field) const {
-    switch (field) {
-        case Field::ProjectionList:
-            return ui_->comboProjection;
-        case Field::Radius:
-            return ui_->editRadius;
-        case Field::MainLat:
-            return ui_->editMainLat;
-        case Field::MainLon:
-            return ui_->editMainLon;
-        case Field::Delta1:
-            return ui_->editDelta1;
-        case Field::Delta2:
-            return ui_->editDelta2;
-        case Field::Strip:
-            return ui_->editStrip;
-        case Field::CentralMeridian:
-            return ui_->editCentralMeridian;
-        case Field::Units:
-            return ui_->comboUnits;
-        case Field::Resolution:
-            return ui_->editResolution;
-        case Field::Scale:
-            return ui_->editScale;
-        case Field::RefLat:
-            return ui_->editRefLat;
-        case Field::RefLon:
-            return ui_->editRefLon;
-        case Field::RefX:
-            return ui_->editRefX;
-        case Field::RefY:
-            return ui_->editRefY;
-        case Field::Rotation:
-            return ui_->editRotation;
-    }
-    return nullptr;
+    platform::setShown(resolutionRow_, m_strUnits == geodesy::kUnitPixel);
 }
 
 // ---- handlers ----
@@ -323,10 +331,8 @@ void CProjectionDlg::onUnitsActivated() {
 }
 
 bool CProjectionDlg::takeOverAndCheck(Field field) {
-    if (!updateData(true)) return false;
-    const std::string message = definition::checkField(definitionFromMembers(), field);
-    if (message.empty()) return true;
-    return platform::warnInput(this, QString::fromStdString(message));
+    return platform::Dialog::takeOverAndCheck(
+        [this, field] { return definition::checkField(definitionFromMembers(), field); });
 }
 
 bool CProjectionDlg::onFieldFocusLost(Field field) {
@@ -372,9 +378,8 @@ void CProjectionDlg::accept() {
     if (!updateData(true)) return;
     geodesy::ProjectionParams record;
     if (std::optional<definition::Refusal> refusal =
-            definition::acceptDefinition(definitionFromMembers(), m_dlgDatum.m_datum, record)) {
-        platform::warnInput(this, QString::fromStdString(refusal->message));
-        focusControl(fieldControl(refusal->field));
+            definition::acceptAtOk(definitionFromMembers(), m_dlgDatum.m_datum, record)) {
+        refuse(fields_[refusal->field], refusal->message);
         return;
     }
     m_params = record;

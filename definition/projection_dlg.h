@@ -17,6 +17,51 @@ namespace Ui {
 class CProjectionDlg;
 }
 
+// The control ids of "Projektion definieren".
+namespace projection_ids {
+enum ControlId : int {
+    kOk = 1,
+    kCancel = 2,
+    kProjection = 1005,
+    kBody = 1088,
+    kRadius = 1050,
+    kRadiusUnit = 1110,
+    kDatumLabel = 1106,
+    kDatum = 1086,
+    kDatumButton = 1087,
+    kMainPointLabel = 1006,
+    kMainLatLabel = 1007,
+    kMainLat = 1044,
+    kMainLatUnit = 1030,
+    kMainLonLabel = 1009,
+    kMainLon = 1045,
+    kMainLonUnit = 1029,
+    kDeltaLabel = 1013,
+    kDelta1Label = 1014,
+    kDelta1 = 1046,
+    kDelta1Unit = 1031,
+    kDelta2Label = 1016,
+    kDelta2 = 1047,
+    kDelta2Unit = 1037,
+    kStripLabel = 1146,
+    kStrip = 1147,
+    kCentralMeridian = 1056,
+    kNatural = 1054,
+    kUnits = 1026,
+    kResolutionLabel = 1107,
+    kResolution = 1108,
+    kResolutionUnit = 1109,
+    kScale = 1062,
+    kRefLat = 1040,
+    kRefLon = 1042,
+    kRefX = 1035,
+    kUnitX = 1049,
+    kRefY = 1039,
+    kUnitY = 1058,
+    kRotation = 1048,
+};
+}  // namespace projection_ids
+
 class CProjectionDlg : public platform::Dialog {
     Q_OBJECT
 public:
@@ -37,7 +82,7 @@ public:
     double m_dDelta1;                 // 1046 "delta 1"
     double m_dDelta2;                 // 1047 "delta 2"
     int32_t m_nStrip;                 // 1147 "Streifennummer"
-    double m_dCentralMeridian;        // 1056 "Mittel- meridian"
+    double m_dCentralMeridian;        // 1056 "Mittel-" "meridian"
     bool m_bNatural;                  // 1054 "&Naturkoordinaten (Maßstab 1:1)"
     std::string m_strUnits;           // 1026 "Einheiten": "mm", "cm", "m ", "km", "pixel"
     double m_dResolution;             // 1108 "Auflösung", pixels per millimetre
@@ -56,9 +101,10 @@ public:
 
 public slots:
     // The OK sequence (Enter and the button): the focused field's handler, the
-    // take-over, every shown and enabled field's check, the strip and the
-    // standard parallels against the type, then the record; m_params is
-    // assigned only when all of it passed.
+    // take-over, every shown and enabled field's check in tab order, the
+    // standard parallels against the type, then the record, which must map
+    // (definition/record_checks.h); m_params is assigned only when all of it
+    // passed.
     void accept() override;
     // Restores every member (the datum included) from the copy taken at the
     // opening.
@@ -95,12 +141,17 @@ private:
     bool onCentralMeridianFocusLost();
     bool takeOverAndCheck(definition::Field field);
     void showResolutionRow();
-    QWidget* fieldControl(definition::Field field) const;
 
     definition::ProjectionDefinition definitionFromMembers() const;
     void membersFromDefinition(const definition::ProjectionDefinition& d);
 
     std::unique_ptr<Ui::CProjectionDlg> ui_;
+    platform::FieldControls<definition::Field> fields_;
+    // The controls a type shows or hides together, each with its labels.
+    platform::ControlGroup radiusRow_, datumRow_, mainPointRows_, delta1Row_, delta2Row_, stripRow_,
+        resolutionRow_;
+    // Unit list, scale, reference point and rotation: fixed by natural coordinates.
+    platform::ControlGroup calibrationFields_;
     std::unique_ptr<Backup> backup_;
     bool closing_ = false;
 };

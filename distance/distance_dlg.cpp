@@ -7,12 +7,30 @@
 #include "definition/field_checks.h"
 #include "distance/distance_calculation.h"
 #include "platform/data_exchange.h"
-#include "platform/messages.h"
 #include "ui_distance_dlg.h"
+
+namespace ids = distance_ids;
 
 CDistanceDlg::CDistanceDlg(QWidget* parent)
     : platform::Dialog(parent), ui_(std::make_unique<Ui::DistanceDlg>()) {
     ui_->setupUi(this);
+    platform::setControlIds({
+        {ui_->closeButton, ids::kClose},
+        {ui_->place1LonEdit, ids::kPlace1Lon},
+        {ui_->place2LonEdit, ids::kPlace2Lon},
+        {ui_->place2LatEdit, ids::kPlace2Lat},
+        {ui_->earthRadiusEdit, ids::kEarthRadius},
+        {ui_->bearing1Edit, ids::kBearing1},
+        {ui_->bearing2Edit, ids::kBearing2},
+        {ui_->distanceEdit, ids::kDistance},
+        {ui_->rhumbCourseEdit, ids::kRhumbCourse},
+        {ui_->declination1Edit, ids::kDeclination1},
+        {ui_->declination2Edit, ids::kDeclination2},
+        {ui_->place1LatEdit, ids::kPlace1Lat},
+        {ui_->withDeclinationCheck, ids::kWithDeclination},
+        {ui_->angleNoteLabel, ids::kAngleNote},
+        {ui_->fullCircleCheck, ids::kFullCircle},
+    });
 
     const auto watch = [this](QLineEdit* edit, const double& member, Check check) {
         onFocusLost(edit, [this, &member, check] { return onInputFocusLost(member, check); });
@@ -86,9 +104,7 @@ void CDistanceDlg::computeDistanceAndBearings() {
 }
 
 bool CDistanceDlg::onInputFocusLost(const double& member, Check check) {
-    if (!updateData(true)) return false;
-    const std::string message = check(member);
-    if (!message.empty()) return platform::warnInput(this, QString::fromStdString(message));
+    if (!takeOverAndCheck([&member, check] { return check(member); })) return false;
     computeDistanceAndBearings();
     updateData(false);
     return true;

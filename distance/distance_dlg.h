@@ -12,6 +12,27 @@ namespace Ui {
 class DistanceDlg;
 }
 
+// The control ids of "Strecken / Winkel".
+namespace distance_ids {
+enum ControlId : int {
+    kClose = 1,
+    kPlace1Lon = 1007,
+    kPlace2Lon = 1008,
+    kPlace2Lat = 1009,
+    kEarthRadius = 1010,
+    kBearing1 = 1011,
+    kBearing2 = 1012,
+    kDistance = 1013,
+    kRhumbCourse = 1014,
+    kDeclination1 = 1017,
+    kDeclination2 = 1018,
+    kPlace1Lat = 1020,
+    kWithDeclination = 1021,
+    kAngleNote = 1022,
+    kFullCircle = 1023,
+};
+}  // namespace distance_ids
+
 class CDistanceDlg : public platform::Dialog {
     Q_OBJECT
 public:

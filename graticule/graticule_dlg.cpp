@@ -14,6 +14,7 @@
 #include "geodesy/projection_names.h"
 #include "graticule/generate.h"
 #include "graticule/illustrator_writer.h"
+#include "graticule/point_estimate.h"
 #include "graticule/run_setup.h"
 #include "platform/data_exchange.h"
 #include "platform/messages.h"
@@ -21,6 +22,7 @@
 #include "ui_graticule_dlg.h"
 
 using graticule::ExtentField;
+using namespace graticule_ids;
 
 namespace {
 
@@ -51,12 +53,40 @@ CGraticuleDlg::CGraticuleDlg(QWidget* parent)
       ui_(new Ui::CGraticuleDlg),
       backup_(new Backup) {
     ui_->setupUi(this);
+    platform::setControlIds({
+        {ui_->buttonOk, kOk},
+        {ui_->buttonCancel, kCancel},
+        {ui_->editSouth, kSouth},
+        {ui_->editNorth, kNorth},
+        {ui_->editWest, kWest},
+        {ui_->editEast, kEast},
+        {ui_->editSpacing, kSpacing},
+        {ui_->editParallelStep, kParallelStep},
+        {ui_->editMeridianStep, kMeridianStep},
+        {ui_->buttonSettings, kSettings},
+        {ui_->buttonSave, kSave},
+        {ui_->editProjection, kProjection},
+        {ui_->buttonProjection, kProjectionButton},
+        {ui_->buttonTargetFile, kTargetFileButton},
+        {ui_->editTargetFile, kTargetFile},
+        {ui_->comboFileFormat, kFileFormat},
+        {ui_->progressBar, kProgress},
+    });
+    extentEdits_ = {
+        {ExtentField::South, ui_->editSouth},
+        {ExtentField::North, ui_->editNorth},
+        {ExtentField::West, ui_->editWest},
+        {ExtentField::East, ui_->editEast},
+        {ExtentField::Spacing, ui_->editSpacing},
+        {ExtentField::ParallelStep, ui_->editParallelStep},
+        {ExtentField::MeridianStep, ui_->editMeridianStep},
+    };
     for (const fileio::FileFormat& format : fileio::kFileFormats) {
         ui_->comboFileFormat->addItem(qt(format.name));
     }
 
-    for (ExtentField field : graticule::kExtentFields) {
-        onFocusLost(extentEdit(field), [this, field] { return onExtentFocusLost(field); });
+    for (const auto& [field, edit] : extentEdits_) {
+        onFocusLost(edit, [this, field = field] { return onExtentFocusLost(field); });
     }
     onFocusLost(ui_->editTargetFile, [this] { return updateData(true); });
     setCancelButton(ui_->buttonCancel);
@@ -109,35 +139,12 @@ graticule::GraticuleExtent CGraticuleDlg::extent() const {
     return {m_dSouth, m_dNorth, m_dWest, m_dEast, m_dSpacing, m_dParallelStep, m_dMeridianStep};
 }
 
-QLineEdit* CGraticuleDlg::extentEdit(ExtentField field) const {
-    switch (field) {
-        case ExtentField::South:
-            return ui_->editSouth;
-        case ExtentField::North:
-            return ui_->editNorth;
-        case ExtentField::West:
-            return ui_->editWest;
-        case ExtentField::East:
-            return ui_->editEast;
-        case ExtentField::Spacing:
-            return ui_->editSpacing;
-        case ExtentField::ParallelStep:
-            return ui_->editParallelStep;
-        case ExtentField::MeridianStep:
-            return ui_->editMeridianStep;
-    }
-    return nullptr;
-}
-
 void CGraticuleDlg::updateSettingsButton() {
     ui_->buttonSettings->setEnabled(m_strFileFormat == fileio::kMetafileFormat);
 }
 
 bool CGraticuleDlg::onExtentFocusLost(ExtentField field) {
-    if (!updateData(true)) return false;
-    const std::string message = graticule::checkExtentField(extent(), field);
-    if (message.empty()) return true;
-    return platform::warnInput(this, qt(message));
+    return takeOverAndCheck([this, field] { return graticule::checkExtentField(extent(), field); });
 }
 
 void CGraticuleDlg::onFileFormatActivated() {
@@ -186,12 +193,24 @@ bool CGraticuleDlg::checkBeforeSaving() {
     // The fields may hold values that were never checked: typed and saved
     // with the shortcut key, or confirmed with Enter at an earlier opening.
     const graticule::ExtentProblem problem = graticule::checkWholeExtent(extent());
-    if (!problem.message.empty()) {
-        platform::warnInput(this, qt(problem.message));
-        focusControl(extentEdit(problem.field));
-        return false;
-    }
+    if (!problem.message.empty()) return refuse(extentEdits_[problem.field], problem.message);
     return true;
+}
+
+bool CGraticuleDlg::confirmRunSize() {
+    const graticule::PointEstimate estimate = graticule::estimatePoints(extent(), m_strFileFormat);
+    if (const std::string problem = graticule::lineLimitProblem(estimate, m_strFileFormat);
+        !problem.empty()) {
+        // The focus goes to the step of the longer lines.
+        const bool parallelsLonger =
+            (m_dEast - m_dWest) / m_dParallelStep >= (m_dNorth - m_dSouth) / m_dMeridianStep;
+        return refuse(parallelsLonger ? ui_->editParallelStep : ui_->editMeridianStep, problem);
+    }
+    const std::string question = graticule::largeRunQuestion(estimate);
+    if (question.empty()) return true;
+    return platform::showMessage(this, qt(question), qt(graticule::kLargeRunCaption),
+                                 platform::Icon::Question,
+                                 platform::Buttons::YesNo) == platform::Answer::Yes;
 }
 
 std::unique_ptr<graticule::GraticuleWriter> CGraticuleDlg::makeWriter() const {
@@ -203,13 +222,14 @@ std::unique_ptr<graticule::GraticuleWriter> CGraticuleDlg::makeWriter() const {
 }
 
 void CGraticuleDlg::onSaveClicked() {
-    if (isRunning()) return;
+    if (!mayStartRun()) return;
     // A field that does not parse ends the command: its message was shown
     // and it has the focus.
     if (!updateData(true)) return;
     if (!checkBeforeSaving()) return;
     const std::unique_ptr<graticule::GraticuleWriter> writer = makeWriter();
     if (writer == nullptr) return;
+    if (!confirmRunSize()) return;
     if (graticule::needsUnitQuestion(m_strFileFormat, m_dlgProjection.m_strUnits)) {
         const platform::Answer answer =
             platform::showMessage(this, qt(graticule::kUnitsQuestion), qt(graticule::kUnitsCaption),

@@ -20,6 +20,29 @@ namespace Ui {
 class CGraticuleDlg;
 }
 
+// The control ids of "Kartennetz / Koordinaten erzeugen".
+namespace graticule_ids {
+enum ControlId : int {
+    kOk = 1,
+    kCancel = 2,
+    kSouth = 1003,
+    kNorth = 1004,
+    kWest = 1005,
+    kEast = 1006,
+    kSpacing = 1007,
+    kParallelStep = 1008,
+    kMeridianStep = 1009,
+    kSettings = 1010,
+    kSave = 1012,
+    kProjection = 1013,
+    kProjectionButton = 1014,
+    kTargetFileButton = 1015,
+    kTargetFile = 1016,
+    kFileFormat = 1089,
+    kProgress = 1105,
+};
+}  // namespace graticule_ids
+
 class CGraticuleDlg : public platform::Dialog {
     Q_OBJECT
 public:
@@ -76,14 +99,17 @@ private:
 
     void updateSettingsButton();
     graticule::GraticuleExtent extent() const;
-    QLineEdit* extentEdit(graticule::ExtentField field) const;
     // The checks of "&Speichern" before a run; false after showing the first failure.
     bool checkBeforeSaving();
+    // The size of the run: refuses a metafile line longer than its count
+    // field holds, and asks before a very large run; false to stop.
+    bool confirmRunSize();
     // The writer of the chosen format, or nullptr for an unknown format text.
     std::unique_ptr<graticule::GraticuleWriter> makeWriter() const;
     void runGeneration(graticule::GraticuleWriter& writer);
 
     std::unique_ptr<Ui::CGraticuleDlg> ui_;
+    platform::FieldControls<graticule::ExtentField> extentEdits_;
     std::unique_ptr<Backup> backup_;
     // Set only when the projection dialog was closed with OK: before that its
     // record describes no projection the user accepted.

@@ -4,13 +4,25 @@
 #include <QPushButton>
 
 #include "platform/data_exchange.h"
-#include "platform/messages.h"
 #include "ui_metafile_settings_dlg.h"
+
+using namespace metafile_settings_ids;
 
 CMetafileSettingsDlg::CMetafileSettingsDlg(QWidget* parent)
     : platform::Dialog(parent), ui_(new Ui::CMetafileSettingsDlg) {
     setKeys(graticule::ObjectKeys{});
     ui_->setupUi(this);
+    platform::setControlIds({
+        {ui_->buttonOk, kOk},
+        {ui_->buttonCancel, kCancel},
+        {ui_->editKey10, kKey10},
+        {ui_->editKey5, kKey5},
+        {ui_->editKey2, kKey2},
+        {ui_->editKey1, kKey1},
+        {ui_->editKey30, kKey30},
+        {ui_->editKeyOther, kKeyOther},
+        {ui_->editKeyCircles, kKeyCircles},
+    });
 
     const std::pair<QLineEdit*, const int32_t*> fields[] = {
         {ui_->editKey10, &m_nKey10},       {ui_->editKey5, &m_nKey5},
@@ -57,10 +69,7 @@ void CMetafileSettingsDlg::initDialog() {
 }
 
 bool CMetafileSettingsDlg::onKeyFocusLost(const int32_t& key) {
-    if (!updateData(true)) return false;
-    const std::string message = graticule::checkObjectKey(key);
-    if (message.empty()) return true;
-    return platform::warnInput(this, QString::fromStdString(message));
+    return takeOverAndCheck([&key] { return graticule::checkObjectKey(key); });
 }
 
 void CMetafileSettingsDlg::accept() {

@@ -13,6 +13,21 @@ namespace Ui {
 class CMetafileSettingsDlg;
 }
 
+// The control ids of "Quorin Einstellungen".
+namespace metafile_settings_ids {
+enum ControlId : int {
+    kOk = 1,
+    kCancel = 2,
+    kKey10 = 1005,
+    kKey5 = 1006,
+    kKey2 = 1007,
+    kKey1 = 1008,
+    kKey30 = 1009,
+    kKeyOther = 1010,
+    kKeyCircles = 1011,
+};
+}  // namespace metafile_settings_ids
+
 class CMetafileSettingsDlg : public platform::Dialog {
     Q_OBJECT
 public:

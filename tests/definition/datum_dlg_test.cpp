@@ -9,23 +9,10 @@ namespace {
 
 using namespace driver;
 
-enum Id {
-    kDatum = 1015,
-    kEllipsoid = 1080,
-    kA = 1081,
-    kB = 1082,
-    kU = 1059,
-    kV = 1060,
-    kW = 1061,
-    kOmega = 1071,
-    kPsi = 1041,
-    kEpsilon = 1042,
-    kScale = 1062,
-    kOk = 1,
-    kCancel = 2,
-};
+using namespace datum_ids;
 
-constexpr std::initializer_list<int> kParameters = {kU, kV, kW, kOmega, kPsi, kEpsilon, kScale};
+constexpr std::initializer_list<int> kParameters = {kShiftX, kShiftY,  kShiftZ,         kOmega,
+                                                    kPsi,    kEpsilon, kScaleCorrection};
 
 class DatumDlgTest : public ::testing::Test {
 protected:
@@ -40,15 +27,15 @@ TEST_F(DatumDlgTest, OpensWithTheCatalogueDatumFixed) {
     open();
     EXPECT_EQ(text(&dlg, kDatum), "ED50");
     EXPECT_EQ(text(&dlg, kEllipsoid), "International (1924) = Hayford (1909)");
-    EXPECT_EQ(text(&dlg, kA), "6378388");
-    EXPECT_EQ(text(&dlg, kB), "6356911.94612795");
-    EXPECT_EQ(text(&dlg, kU), "-87");
-    EXPECT_EQ(text(&dlg, kV), "-96");
-    EXPECT_EQ(text(&dlg, kW), "-120");
+    EXPECT_EQ(text(&dlg, kSemiMajor), "6378388");
+    EXPECT_EQ(text(&dlg, kSemiMinor), "6356911.94612795");
+    EXPECT_EQ(text(&dlg, kShiftX), "-87");
+    EXPECT_EQ(text(&dlg, kShiftY), "-96");
+    EXPECT_EQ(text(&dlg, kShiftZ), "-120");
     EXPECT_EQ(text(&dlg, kOmega), "0");
-    EXPECT_EQ(text(&dlg, kScale), "0");
+    EXPECT_EQ(text(&dlg, kScaleCorrection), "0");
     EXPECT_TRUE(enabled(&dlg, kDatum));
-    for (int id : {kEllipsoid, kA, kB}) EXPECT_FALSE(enabled(&dlg, id)) << id;
+    for (int id : {kEllipsoid, kSemiMajor, kSemiMinor}) EXPECT_FALSE(enabled(&dlg, id)) << id;
     for (int id : kParameters) EXPECT_FALSE(enabled(&dlg, id)) << id;
 
     auto* datums = find<QComboBox>(&dlg, kDatum);
@@ -72,18 +59,18 @@ TEST_F(DatumDlgTest, IndividualPathKeepsValuesAndOpensTheFields) {
     EXPECT_EQ(dlg.m_datum.semiMajorAxis, 6378388.0);
     EXPECT_TRUE(enabled(&dlg, kEllipsoid));
     for (int id : kParameters) EXPECT_TRUE(enabled(&dlg, id)) << id;
-    EXPECT_FALSE(enabled(&dlg, kA));
-    EXPECT_FALSE(enabled(&dlg, kB));
+    EXPECT_FALSE(enabled(&dlg, kSemiMajor));
+    EXPECT_FALSE(enabled(&dlg, kSemiMinor));
 
     choose(&dlg, kEllipsoid, QStringLiteral("(individuell)"));
-    EXPECT_TRUE(enabled(&dlg, kA));
-    EXPECT_TRUE(enabled(&dlg, kB));
+    EXPECT_TRUE(enabled(&dlg, kSemiMajor));
+    EXPECT_TRUE(enabled(&dlg, kSemiMinor));
     EXPECT_EQ(dlg.m_datum.semiMajorAxis, 6378388.0);
-    type(&dlg, kA, "6378000");
-    type(&dlg, kB, "6357000");
-    type(&dlg, kU, "12.5");
+    type(&dlg, kSemiMajor, "6378000");
+    type(&dlg, kSemiMinor, "6357000");
+    type(&dlg, kShiftX, "12.5");
     type(&dlg, kOmega, "-0.001");
-    type(&dlg, kScale, "3e-06");
+    type(&dlg, kScaleCorrection, "3e-06");
     click(&dlg, kOk);
     ASSERT_TRUE(closedWith(QDialog::Accepted));
     EXPECT_EQ(dlg.m_datum.datumName, "(individuell)");
@@ -98,22 +85,22 @@ TEST_F(DatumDlgTest, IndividualPathKeepsValuesAndOpensTheFields) {
     // The record survives closing and shows again.
     open();
     EXPECT_EQ(text(&dlg, kDatum), "(individuell)");
-    EXPECT_EQ(text(&dlg, kA), "6378000");
-    EXPECT_TRUE(enabled(&dlg, kB));
+    EXPECT_EQ(text(&dlg, kSemiMajor), "6378000");
+    EXPECT_TRUE(enabled(&dlg, kSemiMinor));
 }
 
 TEST_F(DatumDlgTest, CatalogueChoicesOverwriteAndFixTheFields) {
     open();
     choose(&dlg, kDatum, QStringLiteral("(individuell)"));
     choose(&dlg, kEllipsoid, QStringLiteral("(Kugel)"));
-    EXPECT_EQ(text(&dlg, kA), "6371000");
-    EXPECT_EQ(text(&dlg, kB), "6371000");
-    type(&dlg, kV, "77");
+    EXPECT_EQ(text(&dlg, kSemiMajor), "6371000");
+    EXPECT_EQ(text(&dlg, kSemiMinor), "6371000");
+    type(&dlg, kShiftY, "77");
     choose(&dlg, kDatum, QStringLiteral("DHDN (Potsdam / Rauenberg)"));
     geodesy::DatumParams expected = geodesy::lookupDatum("DHDN (Potsdam / Rauenberg)");
     EXPECT_EQ(dlg.m_datum, expected);
     EXPECT_EQ(text(&dlg, kEllipsoid), "Bessel (1841)");
-    EXPECT_EQ(text(&dlg, kV), "105");
+    EXPECT_EQ(text(&dlg, kShiftY), "105");
     for (int id : kParameters) EXPECT_FALSE(enabled(&dlg, id)) << id;
     EXPECT_FALSE(enabled(&dlg, kEllipsoid));
 }
@@ -122,13 +109,13 @@ TEST_F(DatumDlgTest, FieldChecksOnFocusLoss) {
     open();
     choose(&dlg, kDatum, QStringLiteral("(individuell)"));
     choose(&dlg, kEllipsoid, QStringLiteral("(individuell)"));
-    type(&dlg, kA, "0");
+    type(&dlg, kSemiMajor, "0");
     key(Qt::Key_Tab);
     ASSERT_EQ(messages.texts(), QStringList{"Wert über 0"});
     EXPECT_EQ(messages.messages[0].caption, "Falsche Eingabe");
     EXPECT_EQ(messages.messages[0].icon, platform::Icon::Exclamation);
-    EXPECT_TRUE(focused(&dlg, kA));
-    type(&dlg, kA, "6378000");
+    EXPECT_TRUE(focused(&dlg, kSemiMajor));
+    type(&dlg, kSemiMajor, "6378000");
     key(Qt::Key_Tab);
     messages.clear();
     for (int id : {kOmega, kPsi, kEpsilon}) {
@@ -140,7 +127,7 @@ TEST_F(DatumDlgTest, FieldChecksOnFocusLoss) {
         key(Qt::Key_Tab);
     }
     EXPECT_EQ(messages.messages.size(), 3u);
-    type(&dlg, kU, "-99999");  // translations are not limited
+    type(&dlg, kShiftX, "-99999");  // translations are not limited
     key(Qt::Key_Tab);
     EXPECT_EQ(messages.messages.size(), 3u);
 }
@@ -149,15 +136,15 @@ TEST_F(DatumDlgTest, MinorAxisLargerThanMajorIsRefusedAtOk) {
     open();
     choose(&dlg, kDatum, QStringLiteral("(individuell)"));
     choose(&dlg, kEllipsoid, QStringLiteral("(individuell)"));
-    type(&dlg, kB, "6400000");
+    type(&dlg, kSemiMinor, "6400000");
     key(Qt::Key_Tab);
     EXPECT_TRUE(messages.messages.empty());
     click(&dlg, kOk);
     EXPECT_EQ(messages.texts(), QStringList{"Wert für b nicht größer als a"});
     EXPECT_EQ(messages.messages[0].caption, "Falsche Eingabe");
     EXPECT_TRUE(dlg.isVisible());
-    EXPECT_TRUE(focused(&dlg, kB));
-    type(&dlg, kB, "6378388");  // a sphere: a = b
+    EXPECT_TRUE(focused(&dlg, kSemiMinor));
+    type(&dlg, kSemiMinor, "6378388");  // a sphere: a = b
     key(Qt::Key_Return);
     ASSERT_TRUE(closedWith(QDialog::Accepted));
     EXPECT_EQ(dlg.m_datum.semiMinorAxis, 6378388.0);
@@ -181,14 +168,14 @@ TEST_F(DatumDlgTest, CancelRestoresTheRecordOfTheOpening) {
     open();
     choose(&dlg, kDatum, QStringLiteral("(individuell)"));
     choose(&dlg, kEllipsoid, QStringLiteral("Bessel (1841)"));
-    type(&dlg, kW, "5");
+    type(&dlg, kShiftZ, "5");
     key(Qt::Key_Escape);
     ASSERT_TRUE(closedWith(QDialog::Rejected));
     EXPECT_EQ(dlg.m_datum, geodesy::lookupDatum("ED50"));
     open();
     EXPECT_EQ(text(&dlg, kDatum), "ED50");
-    EXPECT_EQ(text(&dlg, kW), "-120");
-    EXPECT_FALSE(enabled(&dlg, kW));
+    EXPECT_EQ(text(&dlg, kShiftZ), "-120");
+    EXPECT_FALSE(enabled(&dlg, kShiftZ));
 }
 
 // The fields show 15 significant digits; OK keeps a catalogue's values to the
@@ -207,7 +194,7 @@ TEST_F(DatumDlgTest, OkKeepsCatalogueValuesExactlyAndTypedValuesAsTyped) {
         open();
         choose(&dlg, kDatum, QStringLiteral("(individuell)"));
         choose(&dlg, kEllipsoid, qs(std::string(name)));
-        type(&dlg, kU, "1.0000000000000002");
+        type(&dlg, kShiftX, "1.0000000000000002");
         key(Qt::Key_Return);
         ASSERT_TRUE(closedWith(QDialog::Accepted));
         double a = 0.0, b = 0.0;
@@ -218,8 +205,8 @@ TEST_F(DatumDlgTest, OkKeepsCatalogueValuesExactlyAndTypedValuesAsTyped) {
     }
     open();
     choose(&dlg, kEllipsoid, QStringLiteral("(individuell)"));
-    type(&dlg, kA, "6377397.155");
-    type(&dlg, kB, "6356078.962818188");  // one unit in the last place below Bessel's b
+    type(&dlg, kSemiMajor, "6377397.155");
+    type(&dlg, kSemiMinor, "6356078.962818188");  // one unit in the last place below Bessel's b
     key(Qt::Key_Return);
     ASSERT_TRUE(closedWith(QDialog::Accepted));
     EXPECT_EQ(dlg.m_datum.ellipsoidName, "(individuell)");

@@ -9,6 +9,7 @@
 #include "definition/projection_dlg.h"
 #include "geodesy/catalogues.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/test_projection_dlg.h"
 
 namespace {
 
@@ -19,18 +20,6 @@ void altKey(char letter) {
     ASSERT_NE(focus, nullptr);
     QTest::keyClick(focus, Qt::Key(Qt::Key_A + (letter - 'a')), Qt::AltModifier);
 }
-
-class TestProjectionDlg : public CProjectionDlg {
-public:
-    std::function<int(CDatumDlg&)> datumRun;
-    int datumRuns = 0;
-
-protected:
-    int runDatumDialog() override {
-        ++datumRuns;
-        return datumRun ? datumRun(m_dlgDatum) : int(QDialog::Rejected);
-    }
-};
 
 class ProjectionKeysTest : public ::testing::Test {
 protected:

@@ -51,9 +51,9 @@ const IdText kProjectionIdTexts[] = {
 // delta label 1013 and the unit labels 1049, 1058 are set from members.
 const char* const kProjectionLabels[] = {
     "&Projektion", "Projektionskörper", "m", "&Datum", "&Hauptpunkt ", "Breite", "°", "Länge",
-    "°", "delta 1", "°", "delta 2", "°", "Streifennummer", "Mittel- meridian", "°", "Einheiten",
+    "°", "delta 1", "°", "delta 2", "°", "Streifennummer", "Mittel-\nmeridian", "°", "Einheiten",
     "Auflösung", "p/mm", "Maßstab                       1 :", "Referenzpunkt", "Breite", "°",
-    "Länge", "°", "X", "Y", "Rotationswinkel", "°", "(pos = CW, neg = CC)",
+    "Länge", "°", "X", "Y", "Rotationswinkel", "°", "(pos = CCW, neg = CW)",
 };
 // clang-format on
 

@@ -9,6 +9,7 @@
 #include "geodesy/catalogues.h"
 #include "geodesy/engine.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/test_projection_dlg.h"
 
 namespace {
 
@@ -19,60 +20,7 @@ const QString kBonneLabel = QStringLiteral("Rechtswinkliger Parallelkreis (Poldi
 const QString kConicLabel = QStringLiteral("Längentreue Parallelkreise (Poldistanz)");
 const QString kCylinderLabel = QStringLiteral("Längentreuer Parallelkreis (Poldistanz)");
 
-enum Id {
-    kProjection = 1005,
-    kBody = 1088,
-    kRadius = 1050,
-    kRadiusUnit = 1110,
-    kDatumLabel = 1106,
-    kDatum = 1086,
-    kDatumButton = 1087,
-    kMainPointLabel = 1006,
-    kMainLatLabel = 1007,
-    kMainLat = 1044,
-    kMainLatUnit = 1030,
-    kMainLonLabel = 1009,
-    kMainLon = 1045,
-    kMainLonUnit = 1029,
-    kDeltaLabel = 1013,
-    kDelta1Label = 1014,
-    kDelta1 = 1046,
-    kDelta1Unit = 1031,
-    kDelta2Label = 1016,
-    kDelta2 = 1047,
-    kDelta2Unit = 1037,
-    kStripLabel = 1146,
-    kStrip = 1147,
-    kCentralMeridian = 1056,
-    kNatural = 1054,
-    kUnits = 1026,
-    kResolutionLabel = 1107,
-    kResolution = 1108,
-    kResolutionUnit = 1109,
-    kScale = 1062,
-    kRefLat = 1040,
-    kRefLon = 1042,
-    kRefX = 1035,
-    kUnitX = 1049,
-    kRefY = 1039,
-    kUnitY = 1058,
-    kRotation = 1048,
-    kOk = 1,
-    kCancel = 2,
-};
-
-// The datum dialog's modal run is replaced by a function the test supplies.
-class TestProjectionDlg : public CProjectionDlg {
-public:
-    std::function<int(CDatumDlg&)> datumRun;
-    int datumRuns = 0;
-
-protected:
-    int runDatumDialog() override {
-        ++datumRuns;
-        return datumRun ? datumRun(m_dlgDatum) : int(QDialog::Rejected);
-    }
-};
+using namespace projection_ids;
 
 class ProjectionDlgTest : public ::testing::Test {
 protected:

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "definition/record_checks.h"
 #include "definition/type_rules.h"
 #include "geodesy/catalogues.h"
 #include "geodesy/engine.h"
@@ -220,7 +221,7 @@ TEST(StandardParallels, DegenerateOnesAreRefusedAtOk) {
         d.delta2 = c.delta2;
         geodesy::ProjectionParams record;
         record.projectionName = "unchanged";
-        const auto refusal = definition::acceptDefinition(d, geodesy::lookupDatum("ED50"), record);
+        const auto refusal = definition::acceptAtOk(d, geodesy::lookupDatum("ED50"), record);
         if (c.refused) {
             ASSERT_TRUE(refusal.has_value());
             EXPECT_EQ(refusal->field, Field::Delta1);
@@ -233,72 +234,107 @@ TEST(StandardParallels, DegenerateOnesAreRefusedAtOk) {
     }
 }
 
-TEST(CheckDefinition, ShownAndEnabledFieldsInTabOrder) {
+TEST(FieldsAtOk, ShownAndEnabledFieldsInTabOrder) {
     ProjectionDefinition d;
     definition::applyProjectionType(d, "UTM");
     d.strip = 32;
     d.delta1 = 500.0;  // hidden for UTM: not checked
     d.mainLat = 100.0;
-    EXPECT_FALSE(definition::checkDefinition(d).has_value());
+    EXPECT_FALSE(definition::checkFieldsAtOk(d).has_value());
 
     d.natural = false;
     d.rotation = 500.0;
     d.scale = 0.0;
     d.refLat = 95.0;
-    auto refusal = definition::checkDefinition(d);
+    auto refusal = definition::checkFieldsAtOk(d);
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->field, Field::Scale);
     EXPECT_EQ(refusal->message, "Wert über 0");
     d.scale = 1.0;
-    refusal = definition::checkDefinition(d);
+    refusal = definition::checkFieldsAtOk(d);
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->field, Field::RefLat);
     d.refLat = 0.0;
-    refusal = definition::checkDefinition(d);
+    refusal = definition::checkFieldsAtOk(d);
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->field, Field::Rotation);
     EXPECT_EQ(refusal->message, "Wert für Winkel zwischen -360° und +360°");
 
-    // The fields come before the strip, the strip before the parallels.
+    // The strip at its place in tab order: before the calibration fields.
     d.rotation = 0.0;
     d.strip = 61;
     d.units = "pixel";
     d.resolution = 0.0;
-    refusal = definition::checkDefinition(d);
-    ASSERT_TRUE(refusal.has_value());
-    EXPECT_EQ(refusal->field, Field::Resolution);
-    d.resolution = 32.0;
-    refusal = definition::checkDefinition(d);
+    refusal = definition::checkFieldsAtOk(d);
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->field, Field::Strip);
     EXPECT_EQ(refusal->message, "Streifennummer zwischen 1 und 60");
+    d.strip = 32;
+    refusal = definition::checkFieldsAtOk(d);
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(refusal->field, Field::Resolution);
 }
 
-TEST(CheckDefinition, CentralMeridianOnlyWhereItIsEdited) {
+TEST(FieldsAtOk, CentralMeridianOnlyWhereItIsEdited) {
     ProjectionDefinition d;
     definition::applyProjectionType(d, "Gauß-Krüger (Allgemein)");
     d.centralMeridian = 190.0;
-    auto refusal = definition::checkDefinition(d);
+    auto refusal = definition::checkFieldsAtOk(d);
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->field, Field::CentralMeridian);
     EXPECT_EQ(refusal->message, "Wert für Geographische Länge zwischen -180.0° und 180.0°");
     definition::applyProjectionType(d, "Bonn'sche Abbildung");
     d.mainLon = 10.0;
     d.centralMeridian = 190.0;  // disabled: derived from the main point, not checked
-    EXPECT_FALSE(definition::checkDefinition(d).has_value());
+    EXPECT_FALSE(definition::checkFieldsAtOk(d).has_value());
 }
 
-TEST(AcceptDefinition, RefusesARecordThatCannotMap) {
-    ProjectionDefinition d;
-    definition::applyProjectionType(d, "Bonn'sche Abbildung");
-    d.scale = 0.0;  // only reachable with the calibration fields disabled
-    geodesy::ProjectionParams record;
-    record.projectionName = "unchanged";
-    auto refusal = definition::acceptDefinition(d, geodesy::lookupDatum("ED50"), record);
-    ASSERT_TRUE(refusal.has_value());
-    EXPECT_EQ(refusal->field, Field::ProjectionList);
-    EXPECT_EQ(refusal->message, "Mit diesen Werten ist keine Abbildung möglich");
-    EXPECT_EQ(record.projectionName, "unchanged");
+// Records that map everything onto one point or nowhere: the calibration
+// factor radius · 1000 / scale / (millimetres per unit) is zero or not finite.
+struct MappingCase {
+    const char* type;
+    bool natural;
+    const char* units;
+    double resolution, scale, radius;
+    bool refused;
+};
+
+const MappingCase kMappingCases[] = {
+    // 6.371e9 / 1e308 / 1e300 underflows to 0.
+    {"Azimutalabbildung (flächentreu)", false, "pixel", 1e-300, 1e308, 6371000.0, true},
+    // 5e-324 · 1000 / 1e6 / 1000 underflows to 0.
+    {"Azimutalabbildung (flächentreu)", false, "m ", 32.0, 1e6, 5e-324, true},
+    // Scale 0 is reachable only with the calibration fields disabled.
+    {"Bonn'sche Abbildung", true, "m ", 32.0, 0.0, 6371000.0, true},
+    // 1e6 · 1000 / 1e-300 overflows.
+    {"Bonn'sche Abbildung", false, "mm", 32.0, 1e-300, 1e6, true},
+    // Tiny factors that stay normal numbers map: 6.371e9 / 1e10 / 1e300.
+    {"Azimutalabbildung (flächentreu)", false, "pixel", 1e-300, 1e10, 6371000.0, false},
+    {"Azimutalabbildung (flächentreu)", true, "m ", 32.0, 1.0, 1e-300, false},
+};
+
+TEST(AcceptAtOk, RefusesARecordThatCannotMap) {
+    for (const MappingCase& c : kMappingCases) {
+        SCOPED_TRACE(std::string(c.type) + " scale " + std::to_string(c.scale));
+        ProjectionDefinition d;
+        d.natural = c.natural;
+        definition::applyProjectionType(d, c.type);
+        d.units = c.units;
+        d.resolution = c.resolution;
+        d.scale = c.scale;
+        d.radius = c.radius;
+        geodesy::ProjectionParams record;
+        record.projectionName = "unchanged";
+        auto refusal = definition::acceptAtOk(d, geodesy::lookupDatum("ED50"), record);
+        if (!c.refused) {
+            EXPECT_FALSE(refusal.has_value()) << refusal->message;
+            continue;
+        }
+        ASSERT_TRUE(refusal.has_value());
+        EXPECT_EQ(refusal->field, Field::ProjectionList);
+        EXPECT_EQ(refusal->message, "Mit diesen Werten ist keine Abbildung möglich");
+        EXPECT_EQ(record.projectionName, "unchanged");
+    }
 }
 
 TEST(BuildParams, GeneralStripCarriesItsMeridianAsMainPoint) {

@@ -19,21 +19,7 @@
 
 namespace {
 
-constexpr int kPlace1Lat = 1020;
-constexpr int kPlace1Lon = 1007;
-constexpr int kPlace2Lat = 1009;
-constexpr int kPlace2Lon = 1008;
-constexpr int kDeclination1 = 1017;
-constexpr int kDeclination2 = 1018;
-constexpr int kEarthRadius = 1010;
-constexpr int kDistance = 1013;
-constexpr int kBearing1 = 1011;
-constexpr int kBearing2 = 1012;
-constexpr int kRhumbCourse = 1014;
-constexpr int kWithDeclination = 1021;
-constexpr int kFullCircle = 1023;
-constexpr int kAngleNote = 1022;
-constexpr int kClose = 1;
+using namespace distance_ids;
 
 const QString kGeographicNote = QStringLiteral(
     "(Winkel vom geographischen Nordpol,\npositiv = nach Osten, negativ = nach Westen)");

@@ -18,8 +18,9 @@
 #include "geodesy/projection_names.h"
 #include "graticule/graticule_dlg.h"
 #include "platform/controls.h"
-#include "tests/support/recording_messages.h"
+#include "tests/support/bonne_record.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/recording_messages.h"
 
 namespace dialog_test {
 
@@ -36,19 +37,9 @@ W* control(QWidget* dialog, int id) {
     return driver::find<W>(dialog, id);
 }
 
-// A projection record through the engine: the Bonne projection on the
-// sphere, 1 : 1,000,000, in the given unit.
+// The shared Bonne record in the given unit.
 inline geodesy::ProjectionParams bonne(const std::string& unit, double resolution = 32.0) {
-    geodesy::ProjectionParams p;
-    p.projectionName = std::string(geodesy::kBonne);
-    p.scaleDenominator = 1000000.0;
-    p.sphereRadius = 6371000.0;
-    p.mainPointLat = 90.0;
-    p.delta1 = 30.0;
-    p.delta2 = 50.0;
-    p.unitMillimetres = geodesy::unitMillimetres(unit, resolution);
-    geodesy::updateOffsets(p);
-    return p;
+    return test_records::bonne(geodesy::unitMillimetres(unit, resolution));
 }
 
 // The graticule dialog with the modal runs of its owned dialogs scripted.

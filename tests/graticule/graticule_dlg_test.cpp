@@ -24,10 +24,7 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-constexpr int kSouth = 1003, kNorth = 1004, kWest = 1005, kEast = 1006, kSpacing = 1007,
-              kParallelStep = 1008, kMeridianStep = 1009, kProjection = 1013,
-              kProjectionButton = 1014, kFormat = 1089, kSettings = 1010, kTarget = 1016,
-              kTargetButton = 1015, kSave = 1012, kOk = 1, kCancel = 2, kProgress = 1105;
+using namespace graticule_ids;
 
 const QString kLatitudeMessage =
     QString::fromUtf8("Wert für Geographische Breite zwischen -90.0° und 90.0°");
@@ -46,16 +43,16 @@ protected:
     }
     void chooseTarget(const std::string& path) {
         messages.files.push_back(QString::fromStdString(path));
-        click(&dialog, kTargetButton);
+        click(&dialog, kTargetFileButton);
     }
     // A projection in millimetres, the format and a target file in the
     // temporary directory; the focus on the format list.
     std::string prepare(const QString& format, const std::string& name) {
         chooseProjection();
-        dialog_test::choose(&dialog, kFormat, format);
+        dialog_test::choose(&dialog, kFileFormat, format);
         const std::string path = dir.file(name);
         chooseTarget(path);
-        control(&dialog, kFormat)->setFocus(Qt::TabFocusReason);
+        control(&dialog, kFileFormat)->setFocus(Qt::TabFocusReason);
         messages.clear();
         return path;
     }
@@ -81,12 +78,12 @@ TEST_F(GraticuleDialog, DefaultsAtFirstOpening) {
         {kParallelStep, "1"},
         {kMeridianStep, "1"},
         {kProjection, "(undefinierte Projektion)"},
-        {kFormat, "Adobe Illustrator / FreeHand"},
-        {kTarget, "(undefinierte Datei)"},
+        {kFileFormat, "Adobe Illustrator / FreeHand"},
+        {kTargetFile, "(undefinierte Datei)"},
         {kSettings, "&Einstellungen ..."},
         {kSave, "&Speichern"},
         {kProjectionButton, "..."},
-        {kTargetButton, "..."},
+        {kTargetFileButton, "..."},
         {kOk, "OK"},
         {kCancel, "Abbrechen"},
     };
@@ -94,7 +91,7 @@ TEST_F(GraticuleDialog, DefaultsAtFirstOpening) {
         EXPECT_EQ(text(&dialog, id), QString::fromUtf8(expected)) << id;
     EXPECT_FALSE(control(&dialog, kSettings)->isEnabled());
     EXPECT_TRUE(control<QLineEdit>(&dialog, kProjection)->isReadOnly());
-    auto* combo = control<QComboBox>(&dialog, kFormat);
+    auto* combo = control<QComboBox>(&dialog, kFileFormat);
     ASSERT_EQ(combo->count(), 3);
     EXPECT_EQ(combo->itemText(0), "Textdatei");
     EXPECT_EQ(combo->itemText(1), "Quorin Meta-Datei");
@@ -154,15 +151,15 @@ TEST_F(GraticuleDialog, FieldChecksWhenAFieldLosesTheFocus) {
 }
 
 TEST_F(GraticuleDialog, SettingsButtonOnlyForTheMetafile) {
-    dialog_test::choose(&dialog, kFormat, "Quorin Meta-Datei");
+    dialog_test::choose(&dialog, kFileFormat, "Quorin Meta-Datei");
     EXPECT_EQ(dialog.m_strFileFormat, "Quorin Meta-Datei");
     EXPECT_TRUE(control(&dialog, kSettings)->isEnabled());
     click(&dialog, kSettings);
     EXPECT_EQ(dialog.settingsRuns, 1);
-    dialog_test::choose(&dialog, kFormat, "Textdatei");
+    dialog_test::choose(&dialog, kFileFormat, "Textdatei");
     EXPECT_FALSE(control(&dialog, kSettings)->isEnabled());
     // The keyboard changes the selection too.
-    control(&dialog, kFormat)->setFocus(Qt::TabFocusReason);
+    control(&dialog, kFileFormat)->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Down);
     EXPECT_EQ(dialog.m_strFileFormat, "Quorin Meta-Datei");
     EXPECT_TRUE(control(&dialog, kSettings)->isEnabled());
@@ -197,7 +194,7 @@ TEST_F(GraticuleDialog, FileDialogUsesTheFormatsExtensionAndFilter) {
         {"Adobe Illustrator / FreeHand", "ai", "Adobe Illustrator 7.x (*.ai)"},
     };
     for (const Case& c : cases) {
-        dialog_test::choose(&dialog, kFormat, c.format);
+        dialog_test::choose(&dialog, kFileFormat, c.format);
         messages.clear();
         const std::string path = "/tmp/karte." + std::string(c.suffix);
         chooseTarget(path);
@@ -207,10 +204,10 @@ TEST_F(GraticuleDialog, FileDialogUsesTheFormatsExtensionAndFilter) {
         EXPECT_EQ(messages.fileDialogs[0].filter, c.filter);
         EXPECT_EQ(messages.fileDialogs[0].currentPath, "");  // no preset file name
         EXPECT_EQ(dialog.m_strTargetFile, path);
-        EXPECT_EQ(text(&dialog, kTarget), QString::fromStdString(path));
+        EXPECT_EQ(text(&dialog, kTargetFile), QString::fromStdString(path));
     }
     // Cancelled: nothing changes.
-    click(&dialog, kTargetButton);
+    click(&dialog, kTargetFileButton);
     EXPECT_EQ(dialog.m_strTargetFile, "/tmp/karte.ai");
 }
 
@@ -229,9 +226,9 @@ TEST_F(GraticuleDialog, SaveChecksInOrder) {
     EXPECT_EQ(messages.messages[0].text,
               QString::fromUtf8("Sie haben keine Zieldatei ausgewählt !"));
     EXPECT_EQ(messages.messages[0].icon, Icon::Error);
-    EXPECT_TRUE(focused(&dialog, kTargetButton));
+    EXPECT_TRUE(focused(&dialog, kTargetFileButton));
 
-    type(&dialog, kTarget, "");
+    type(&dialog, kTargetFile, "");
     messages.clear();
     click(&dialog, kSave);
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -266,7 +263,7 @@ TEST_F(GraticuleDialog, SaveChecksInOrder) {
         dialog.m_dEast = c.east;
         dialog.m_dSpacing = c.spacing;
         dialog.updateData(false);
-        control(&dialog, kFormat)->setFocus(Qt::TabFocusReason);
+        control(&dialog, kFileFormat)->setFocus(Qt::TabFocusReason);
         messages.clear();
         click(&dialog, kSave);
         if (std::isnan(c.spacing)) {
@@ -285,7 +282,7 @@ TEST_F(GraticuleDialog, SaveChecksInOrder) {
 
 TEST_F(GraticuleDialog, ShortcutKeyAfterAFieldThatDoesNotParse) {
     const std::string path = prepare("Textdatei", "komma.txt");
-    type(&dialog, kSpacing, "0,5");
+    type(&dialog, kSpacing, "0;5");
     key(Qt::Key_S, Qt::AltModifier);
     QTest::qWait(300);  // the button's click follows the shortcut after a moment
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -324,7 +321,7 @@ TEST_F(GraticuleDialog, EnterThenReopenStillChecksTheExtent) {
     EXPECT_EQ(dialog.m_dNorth, 95.0);
     dialog_test::open(&dialog);
     EXPECT_EQ(text(&dialog, kNorth), "95");
-    control(&dialog, kFormat)->setFocus(Qt::TabFocusReason);
+    control(&dialog, kFileFormat)->setFocus(Qt::TabFocusReason);
     messages.clear();
     click(&dialog, kSave);
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -335,7 +332,7 @@ TEST_F(GraticuleDialog, EnterThenReopenStillChecksTheExtent) {
 
 TEST_F(GraticuleDialog, CancelRestoresTheOpeningValuesButKeepsTheProjection) {
     type(&dialog, kSpacing, "5");
-    dialog_test::choose(&dialog, kFormat, "Quorin Meta-Datei");
+    dialog_test::choose(&dialog, kFileFormat, "Quorin Meta-Datei");
     chooseTarget("/tmp/anders.met");
     chooseProjection();
     EXPECT_EQ(dialog.m_dSpacing, 5.0);
@@ -371,7 +368,7 @@ TEST_F(GraticuleDialog, ProjectionTextAloneIsNoConfirmedProjection) {
     dialog.m_strProjection = "UTM (Streifen 32)";
     dialog.m_strTargetFile = dir.file("x.txt");
     dialog.updateData(false);
-    control(&dialog, kFormat)->setFocus(Qt::TabFocusReason);
+    control(&dialog, kFileFormat)->setFocus(Qt::TabFocusReason);
     click(&dialog, kSave);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text,
@@ -435,8 +432,8 @@ TEST_F(GraticuleDialog, TheDialogIsLockedWhileItRuns) {
     messages.onMessage = [&](const platform::RecordedMessage& m) {
         EXPECT_EQ(m.caption, "Fertig");
         EXPECT_TRUE(dialog.isRunning());
-        for (int id : {kSouth, kSpacing, kFormat, kTarget, kTargetButton, kProjectionButton, kSave,
-                       kOk, kCancel}) {
+        for (int id : {kSouth, kSpacing, kFileFormat, kTargetFile, kTargetFileButton,
+                       kProjectionButton, kSave, kOk, kCancel}) {
             EXPECT_FALSE(control(&dialog, id)->isEnabled()) << id;
         }
         dialog.reject();  // "Abbrechen", Escape and the close box are ignored
@@ -465,7 +462,7 @@ TEST_F(GraticuleDialog, FileErrors) {
     for (const Case& c : cases) {
         prepare("Textdatei", "egal.txt");
         chooseTarget(c.path);
-        control(&dialog, kFormat)->setFocus(Qt::TabFocusReason);
+        control(&dialog, kFileFormat)->setFocus(Qt::TabFocusReason);
         messages.clear();
         click(&dialog, kSave);
         ASSERT_EQ(messages.messages.size(), 1u) << c.path;
@@ -503,7 +500,7 @@ TEST_F(GraticuleDialog, UnitQuestionForTheMetafile) {
         return dialog.acceptProjection(std::string(geodesy::kBonne), "pixel");
     };
     click(&dialog, kProjectionButton);
-    control(&dialog, kFormat)->setFocus(Qt::TabFocusReason);
+    control(&dialog, kFileFormat)->setFocus(Qt::TabFocusReason);
     messages.clear();
     click(&dialog, kSave);
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -537,7 +534,7 @@ TEST_F(GraticuleDialog, RealProjectionDialogConfirmsTheProjection) {
                                             dialog.m_dlgProjection.m_dCentralMeridian));
     const std::string path = dir.file("echt.txt");
     chooseTarget(path);
-    dialog_test::choose(&dialog, kFormat, "Textdatei");
+    dialog_test::choose(&dialog, kFileFormat, "Textdatei");
     messages.clear();
     click(&dialog, kSave);
     ASSERT_EQ(messages.messages.size(), 1u);

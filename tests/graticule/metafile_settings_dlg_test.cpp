@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace metafile_settings_ids;
+
 using dialog_test::click;
 using dialog_test::key;
 using dialog_test::text;
@@ -21,13 +23,13 @@ struct KeyField {
 };
 
 const KeyField kFields[] = {
-    {1005, "1&0° Linien", &CMetafileSettingsDlg::m_nKey10, 9000},
-    {1006, "&5° Linien", &CMetafileSettingsDlg::m_nKey5, 9001},
-    {1007, "&2° Linien", &CMetafileSettingsDlg::m_nKey2, 9002},
-    {1008, "&1° Linien", &CMetafileSettingsDlg::m_nKey1, 9003},
-    {1009, "&30' Linien", &CMetafileSettingsDlg::m_nKey30, 9004},
-    {1011, "Polar- und &Wendekreise", &CMetafileSettingsDlg::m_nKeyCircles, 9005},
-    {1010, "&sonstige Linien", &CMetafileSettingsDlg::m_nKeyOther, 9006},
+    {kKey10, "1&0° Linien", &CMetafileSettingsDlg::m_nKey10, 9000},
+    {kKey5, "&5° Linien", &CMetafileSettingsDlg::m_nKey5, 9001},
+    {kKey2, "&2° Linien", &CMetafileSettingsDlg::m_nKey2, 9002},
+    {kKey1, "&1° Linien", &CMetafileSettingsDlg::m_nKey1, 9003},
+    {kKey30, "&30' Linien", &CMetafileSettingsDlg::m_nKey30, 9004},
+    {kKeyCircles, "Polar- und &Wendekreise", &CMetafileSettingsDlg::m_nKeyCircles, 9005},
+    {kKeyOther, "&sonstige Linien", &CMetafileSettingsDlg::m_nKeyOther, 9006},
 };
 
 class MetafileSettings : public ::testing::Test {
@@ -84,8 +86,8 @@ TEST_F(MetafileSettings, KeyCheckWhenAFieldLosesTheFocus) {
 }
 
 TEST_F(MetafileSettings, OkKeepsAndCancelRestores) {
-    type(&dialog, 1005, "1234");
-    type(&dialog, 1010, "42");
+    type(&dialog, kKey10, "1234");
+    type(&dialog, kKeyOther, "42");
     click(&dialog, 1);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.m_nKey10, 1234);
@@ -93,9 +95,9 @@ TEST_F(MetafileSettings, OkKeepsAndCancelRestores) {
     EXPECT_EQ(dialog.objectKeys().keyOther, 42);
 
     dialog_test::open(&dialog);
-    EXPECT_EQ(text(&dialog, 1005), "1234");
-    type(&dialog, 1005, "1");
-    type(&dialog, 1011, "2");
+    EXPECT_EQ(text(&dialog, kKey10), "1234");
+    type(&dialog, kKey10, "1");
+    type(&dialog, kKeyCircles, "2");
     key(Qt::Key_Tab);
     EXPECT_EQ(dialog.m_nKeyCircles, 2);
     click(&dialog, 2);
@@ -105,7 +107,7 @@ TEST_F(MetafileSettings, OkKeepsAndCancelRestores) {
 }
 
 TEST_F(MetafileSettings, OkStaysOpenWhenAKeyIsNoWholeNumber) {
-    type(&dialog, 1009, "12.5");
+    type(&dialog, kKey30, "12.5");
     click(&dialog, 1);
     EXPECT_TRUE(dialog.isVisible());
     ASSERT_FALSE(messages.messages.empty());

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,7 +37,9 @@ W* find(QWidget* dialog, int id) {
     return widget;
 }
 
+// Shows the dialog as its owner runs it: modal, active.
 inline void open(QWidget* dialog) {
+    if (qobject_cast<QDialog*>(dialog) != nullptr) dialog->setWindowModality(Qt::ApplicationModal);
     dialog->show();
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
