@@ -6,6 +6,10 @@
 //
 // The first byte picks the set-up; the rest is the source file. So a
 // finding replays with the same projections and modes it was found with.
+// The seeds in fuzz/corpus/<target>/ are the project's test files and the
+// graticule export's outputs behind such a byte (the two hex digits at the
+// end of each seed's name); the definition file reader's seeds are plain
+// definition files, since its input is the definition itself.
 
 #include <cstddef>
 #include <cstdint>
