@@ -420,8 +420,15 @@ std::string parseDefinitionText(std::string_view text, const std::string& path,
 }
 
 std::string shortestNumber(double value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // Plain decimals where they stay short (1000000, not 1e+06); the
+    // exponent form for very large and very small values. Both are the
+    // shortest digits that read back to the same double.
+    constexpr size_t kPlainLimit = 24;
+    char buffer[400];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (result.ec != std::errc() || static_cast<size_t>(result.ptr - buffer) > kPlainLimit) {
+        result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    }
     return std::string(buffer, result.ptr);
 }
 

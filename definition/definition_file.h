@@ -51,7 +51,9 @@ std::string parseDefinitionText(std::string_view text, const std::string& path,
 std::string definitionText(const ProjectionDefinition& definition,
                            const geodesy::DatumParams& datum);
 
-// The shortest decimal form of a double that reads back to it exactly.
+// The shortest decimal digits of a double that read back to it exactly:
+// plain ("1000000", "0.0000002") up to 24 characters, else with an exponent
+// ("1e+300").
 std::string shortestNumber(double value);
 
 }  // namespace definition

@@ -2,6 +2,7 @@
 // round trip for every kind of type, and every kind of refusal with its line.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "definition/definition_file.h"
@@ -111,6 +112,32 @@ TEST(DefinitionFile, OrderCommentsBlanksAndLineEndsDoNotMatter) {
     // longitude followed it, then the typed value replaced it.
     EXPECT_EQ(plain.params.refPointLon, 3.0);
     EXPECT_EQ(plain.definition.centralMeridian, 12.0);
+}
+
+struct NumberCase {
+    double value;
+    const char* text;
+};
+
+const NumberCase kNumbers[] = {
+    {1000000.0, "1000000"},
+    {0.1, "0.1"},
+    {0.1 + 0.2, "0.30000000000000004"},
+    {-2e-7, "-0.0000002"},
+    {6356752.314245179, "6356752.314245179"},
+    {1e300, "1e+300"},
+    {5e-324, "5e-324"},
+    {-0.0, "-0"},
+};
+
+TEST(DefinitionFile, NumbersAreWrittenShortAndReadBackExactly) {
+    for (const NumberCase& c : kNumbers) {
+        EXPECT_EQ(definition::shortestNumber(c.value), c.text);
+        const DefinitionFile file =
+            read(std::string("projectionName = UTM\nnatural = false\nrefPointX = ") + c.text);
+        EXPECT_EQ(std::signbit(file.definition.refX), std::signbit(c.value));
+        EXPECT_EQ(file.definition.refX, c.value);
+    }
 }
 
 struct ErrorCase {
