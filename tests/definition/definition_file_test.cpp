@@ -205,7 +205,7 @@ TEST(DefinitionFile, EveryRefusalNamesFileLineAndProblem) {
 // The two examples of the README, as a reader would type them.
 TEST(DefinitionFile, TheReadmeExamplesRead) {
     const DefinitionFile gk = read(
-        "# Gauß-Krüger, 3. Streifen, Potsdam-Datum\n"
+        "# Gauß-Krüger, 3rd strip, Potsdam datum, natural coordinates in metres\n"
         "projectionName = Gauß-Krüger (Deutschland)\n"
         "datum = DHDN (Potsdam / Rauenberg)\n"
         "stripNumber = 3\n"
@@ -219,13 +219,24 @@ TEST(DefinitionFile, TheReadmeExamplesRead) {
         "datum = CH1903 (Obs. Bern)\n"
         "natural = false\n"
         "units = km\n"
+        "scaleDenominator = 1\n"
         "refPointLat = 46.95240556\n"
         "refPointLon = 7.43958333\n"
         "refPointX = 600\n"
-        "refPointY = 200\n");
+        "refPointY = 200\n"
+        "rotationAngle = 0\n");
     EXPECT_EQ(swiss.params.unitMillimetres, 1e6);
     EXPECT_EQ(swiss.params.refPointX, 600.0);
     EXPECT_EQ(swiss.params.datum.datumName, "CH1903 (Obs. Bern)");
+
+    const DefinitionFile individual = read(
+        "projectionName = UTM\nstripNumber = 32\ndatum = (individuell)\n"
+        "ellipsoid = International (1924) = Hayford (1909)\nshiftX = -87\nshiftY = -98\n"
+        "shiftZ = -121\nrotationOmega = 0\nrotationPsi = 0\nrotationEpsilon = 0\n"
+        "scaleCorrection = 0\n");
+    EXPECT_EQ(individual.params.datum.datumName, "(individuell)");
+    EXPECT_EQ(individual.params.datum.semiMajorAxis, 6378388.0);
+    EXPECT_EQ(individual.params.datum.shiftY, -98.0);
 }
 
 }  // namespace
