@@ -160,8 +160,8 @@ int runGraticule(std::span<const std::string> args, Console& console) {
     const std::unique_ptr<graticule::GraticuleWriter> writer = graticule::makeWriter(
         format, keys, out, geodesy::unitMillimetres(d.units, d.resolution), creationTime());
     TerminalProgress progress(stderr, console.progress);
-    const graticule::GenerationResult result = graticule::generateGraticule(
-        projection.params, {extent, toStdout ? "/dev/stdout" : out}, *writer, progress);
+    const graticule::GenerationResult result =
+        graticule::generateGraticule(projection.params, {extent, out}, *writer, progress);
     switch (result.status) {
         case graticule::GenerationStatus::Finished:
             (toStdout ? console.err : console.out)

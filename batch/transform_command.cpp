@@ -261,11 +261,10 @@ int runTransform(std::span<const std::string> args, Console& console) {
             return refuse(console, kExitFile, fileio::readErrorText(in));
         }
     }
-    if (isStandardStream(out)) request.targetPath = "/dev/stdout";
     TerminalProgress progress(stderr, console.progress);
     const transform::FileTransformResult result =
         runFile(format.kind, request, progress, runOptions);
-    // The message names the paths as given.
+    // The message names the source as given.
     const transform::FileMessage message = transform::fileTransformMessage(
         transform::FileTransformRequest{{}, in, out}, result, format.kind);
     if (message.icon == transform::FileMessageIcon::Error) {
