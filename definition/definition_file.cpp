@@ -7,11 +7,7 @@
 #include <vector>
 
 #include "definition/datum_rules.h"
-// The OK of the projection dialog moves into a header of its own.
-#if __has_include("definition/record_checks.h")
 #include "definition/record_checks.h"
-#define GITTERWERK_ACCEPT_AT_OK 1
-#endif
 #include "geodesy/catalogues.h"
 #include "geodesy/projection_names.h"
 
@@ -390,12 +386,8 @@ bool Reader::enter(DefinitionFile& s) {
     for (const NumberKey& k : kCalibrationKeys) {
         if (!enterNumber(s, k)) return false;
     }
-#ifdef GITTERWERK_ACCEPT_AT_OK
-    std::optional<Refusal> refusal = acceptAtOk(s.definition, s.datum, s.params);
-#else
-    std::optional<Refusal> refusal = acceptDefinition(s.definition, s.datum, s.params);
-#endif
-    if (refusal) {
+    // The dialog's OK: every check, the record, its offsets.
+    if (std::optional<Refusal> refusal = acceptAtOk(s.definition, s.datum, s.params)) {
         const std::string_view key = keyOfField(refusal->field);
         return failKey(given(key) != nullptr ? key : kProjectionName, refusal->message);
     }

@@ -180,7 +180,11 @@ const ErrorCase kErrors[] = {
     {"projectionName = UTM\ndatum = (individuell)\nellipsoid = (individuell)\n"
      "semiMajorAxis = 6356000\nsemiMinorAxis = 6378000\n",
      5, "Wert für b nicht größer als a"},
-    // The checks of OK: parallels that give no projection.
+    // The checks of OK: a record that maps onto one point, parallels that
+    // give no projection.
+    {"projectionName = Bonn'sche Abbildung\nnatural = false\nunits = pixel\n"
+     "resolution = 1e-300\nscaleDenominator = 1e308\n",
+     1, "Mit diesen Werten ist keine Abbildung möglich"},
     {"projectionName = Zylinderabbildung (winkeltreu)\ndelta1 = 180\n", 2,
      "Mit diesen Parallelkreisen ist keine Abbildung möglich"},
 };
