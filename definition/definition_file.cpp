@@ -152,6 +152,66 @@ struct Entry {
     int line = 0;  // 0: not given
 };
 
+// The numbers of a dialog as its edit fields show them. Every take-over
+// reads all of them back from their texts, so a member that was shown with
+// the fields' 15 significant digits comes back rounded to them, and a typed
+// text counts until the field is shown again: the same values the dialog's
+// members go through.
+template <class Record, size_t N>
+class ShownNumbers {
+public:
+    explicit ShownNumbers(const std::array<double Record::*, N>& members) : members_(members) {}
+
+    void show(const Record& r) {
+        for (size_t i = 0; i < N; ++i) {
+            char buffer[64];
+            const auto result = std::to_chars(buffer, buffer + sizeof buffer, r.*members_[i],
+                                              std::chars_format::general, 15);
+            texts_[i].assign(buffer, result.ptr);
+        }
+    }
+    void takeOver(Record& r) const {
+        for (size_t i = 0; i < N; ++i) parseNumber(texts_[i], r.*members_[i]);
+    }
+    void type(double Record::*member, std::string_view text) {
+        for (size_t i = 0; i < N; ++i) {
+            if (members_[i] == member) texts_[i] = std::string(text);
+        }
+    }
+
+private:
+    std::array<double Record::*, N> members_;
+    std::array<std::string, N> texts_;
+};
+
+// clang-format off
+constexpr std::array<double ProjectionDefinition::*, 13> kProjectionNumbers = {
+    &ProjectionDefinition::radius,          &ProjectionDefinition::mainLat,
+    &ProjectionDefinition::mainLon,         &ProjectionDefinition::delta1,
+    &ProjectionDefinition::delta2,          &ProjectionDefinition::centralMeridian,
+    &ProjectionDefinition::resolution,      &ProjectionDefinition::scale,
+    &ProjectionDefinition::refLat,          &ProjectionDefinition::refLon,
+    &ProjectionDefinition::refX,            &ProjectionDefinition::refY,
+    &ProjectionDefinition::rotation,
+};
+// clang-format on
+
+std::array<double DatumParams::*, 9> datumNumbers() {
+    std::array<double DatumParams::*, 9> members{};
+    for (size_t i = 0; i < members.size(); ++i) members[i] = kDatumNumberKeys[i].member;
+    return members;
+}
+
+// The datum dialog keeps a catalogue datum's or ellipsoid's own values
+// after every take-over, to the last bit.
+void keepCatalogueValues(DatumParams& datum) {
+    if (datum.datumName != geodesy::kIndividual) {
+        datumSelected(datum);
+    } else {
+        ellipsoidSelected(datum);
+    }
+}
+
 // One reading: the entries of the file and the dialog state they are
 // entered into. Every step returns false after recording the problem.
 class Reader {
@@ -196,6 +256,8 @@ private:
     std::vector<std::string_view> keys_;
     std::vector<Entry> entries_;
     std::string message_;
+    ShownNumbers<ProjectionDefinition, 13> shown_{kProjectionNumbers};
+    ShownNumbers<DatumParams, 9> shownDatum_{datumNumbers()};
 };
 
 bool Reader::collect(std::string_view text) {
@@ -241,11 +303,19 @@ bool Reader::enterNumber(DefinitionFile& s, const NumberKey& k) {
     if (!checkReachable(k.key, state.shown, state.enabled, why)) return false;
     double value = 0.0;
     if (!parseNumber(e->value, value)) return failKey(k.key, kNumberMessage);
-    s.definition.*k.member = value;
+    // Typed into the field; leaving it takes every field over.
+    shown_.type(k.member, e->value);
+    shown_.takeOver(s.definition);
     if (std::string problem = checkField(s.definition, k.field); !problem.empty()) {
         return failKey(k.key, problem);
     }
-    if (k.changed != nullptr) k.changed(s.definition);
+    // The central meridian's handler updates and shows only with natural
+    // coordinates; the main point longitude's always.
+    if (k.changed == nullptr || (k.field == Field::CentralMeridian && !s.definition.natural)) {
+        return true;
+    }
+    k.changed(s.definition);
+    shown_.show(s.definition);
     return true;
 }
 
@@ -258,10 +328,12 @@ bool Reader::enterStrip(DefinitionFile& s) {
     int32_t strip = 0;
     if (!parseInteger(e->value, strip)) return failKey(kStripNumber, kIntegerMessage);
     s.definition.strip = strip;
+    shown_.takeOver(s.definition);
     if (std::string problem = checkField(s.definition, Field::Strip); !problem.empty()) {
         return failKey(kStripNumber, problem);
     }
     stripChanged(s.definition);
+    shown_.show(s.definition);
     return true;
 }
 
@@ -274,8 +346,12 @@ bool Reader::enterNatural(DefinitionFile& s) {
     const bool natural = e->value == "true";
     // The box is clicked only when it has to change.
     if (natural == s.definition.natural) return true;
+    shown_.takeOver(s.definition);
     s.definition.natural = natural;
-    if (natural) applyNaturalCalibration(s.definition, s.definition.projectionName);
+    if (natural) {
+        applyNaturalCalibration(s.definition, s.definition.projectionName);
+        shown_.show(s.definition);
+    }
     return true;
 }
 
@@ -292,8 +368,10 @@ bool Reader::enterUnits(DefinitionFile& s) {
         return failKey(kUnits,
                        "unbekannte Einheit " + quoted(e->value) + " (mm, cm, m, km oder pixel)");
     }
+    shown_.takeOver(s.definition);
     s.definition.units = value;
     unitsChanged(s.definition);
+    shown_.show(s.definition);
     return true;
 }
 
@@ -313,8 +391,11 @@ bool Reader::enterDatum(DefinitionFile& s) {
                         " bei " + quoted(s.definition.projectionName))) {
         return false;
     }
-    // The datum dialog works on a copy; only its OK hands the record back.
+    // The "..." button takes the projection fields over, then the datum
+    // dialog opens on a copy; only its OK hands the record back.
+    shown_.takeOver(s.definition);
     DatumParams datum = s.datum;
+    shownDatum_.show(datum);
     const auto chooseFrom = [&](std::string_view key, const std::vector<std::string_view>& list,
                                 std::string DatumParams::*member, const char* what) {
         const Entry* e = given(key);
@@ -324,11 +405,19 @@ bool Reader::enterDatum(DefinitionFile& s) {
         datum.*member = e->value;
         return true;
     };
+    // A list selection: the take-over, then the catalogue's values shown.
+    const auto selected = [&](void (*lookUp)(DatumParams&), const std::string& name) {
+        shownDatum_.takeOver(datum);
+        keepCatalogueValues(datum);
+        if (name == geodesy::kIndividual) return;
+        lookUp(datum);
+        shownDatum_.show(datum);
+    };
     if (given(kDatum) != nullptr) {
         if (!chooseFrom(kDatum, datumListEntries(), &DatumParams::datumName, "unbekanntes Datum")) {
             return false;
         }
-        datumSelected(datum);
+        selected(datumSelected, datum.datumName);
     }
     if (given(kEllipsoid) != nullptr) {
         if (!checkReachable(kEllipsoid, true, datumFieldEnabled(datum, DatumField::EllipsoidList),
@@ -339,7 +428,7 @@ bool Reader::enterDatum(DefinitionFile& s) {
                         "unbekanntes Ellipsoid")) {
             return false;
         }
-        ellipsoidSelected(datum);
+        selected(ellipsoidSelected, datum.ellipsoidName);
     }
     for (const DatumNumberKey& k : kDatumNumberKeys) {
         const Entry* e = given(k.key);
@@ -352,16 +441,22 @@ bool Reader::enterDatum(DefinitionFile& s) {
         }
         double value = 0.0;
         if (!parseNumber(e->value, value)) return failKey(k.key, kNumberMessage);
-        datum.*k.member = value;
+        shownDatum_.type(k.member, e->value);
+        shownDatum_.takeOver(datum);
+        keepCatalogueValues(datum);
         if (std::string problem = checkDatumField(datum, k.field); !problem.empty()) {
             return failKey(k.key, problem);
         }
     }
+    // OK of the datum dialog.
+    shownDatum_.takeOver(datum);
+    keepCatalogueValues(datum);
     if (std::optional<DatumRefusal> refusal = checkDatum(datum)) {
         const std::string_view key = keyOfDatumField(refusal->field);
         return failKey(given(key) != nullptr ? key : *first, refusal->message);
     }
     s.datum = datum;
+    shown_.show(s.definition);
     return true;
 }
 
@@ -371,9 +466,13 @@ bool Reader::enter(DefinitionFile& s) {
     if (findTypeRules(name->value) == nullptr) {
         return failKey(kProjectionName, "unbekannte Projektion " + quoted(name->value));
     }
-    // Opening the dialog applies the type it holds; then the list changes.
+    // Opening the dialog applies the type it holds and shows the fields; then
+    // the list changes.
     applyProjectionType(s.definition, s.definition.projectionName);
+    shown_.show(s.definition);
+    shown_.takeOver(s.definition);
     applyProjectionType(s.definition, name->value);
+    shown_.show(s.definition);
 
     if (!enterNumber(s, kRadiusKey) || !enterDatum(s)) return false;
     for (const NumberKey& k : kMainPointKeys) {
@@ -386,7 +485,8 @@ bool Reader::enter(DefinitionFile& s) {
     for (const NumberKey& k : kCalibrationKeys) {
         if (!enterNumber(s, k)) return false;
     }
-    // The dialog's OK: every check, the record, its offsets.
+    // The dialog's OK: the take-over, every check, the record, its offsets.
+    shown_.takeOver(s.definition);
     if (std::optional<Refusal> refusal = acceptAtOk(s.definition, s.datum, s.params)) {
         const std::string_view key = keyOfField(refusal->field);
         return failKey(given(key) != nullptr ? key : kProjectionName, refusal->message);

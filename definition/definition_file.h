@@ -10,8 +10,12 @@
 // clears the natural-coordinates box at its place in the tab order, and
 // presses OK (every check, the record built, its offsets derived). The datum
 // keys are entered in the datum dialog's tab order and end with its OK. A
-// key whose field is hidden or disabled at that point is an error, so a file
-// and the dialog give the same record, bit for bit.
+// key whose field is hidden or disabled at that point is an error. Numbers go
+// the way they go in the dialog: typed as text, and every value the dialog
+// shows again comes back from its 15 significant digits at the next
+// take-over (a computed strip meridian, a 17-digit entry followed by a
+// handler that shows the fields). So a file and the dialog give the same
+// record, bit for bit.
 //
 // Writing puts `projectionName` and every key whose field is shown and
 // enabled, in tab order, each number in its shortest form that reads back

@@ -7,6 +7,8 @@
 
 #include "definition/definition_file.h"
 #include "geodesy/catalogues.h"
+#include "tests/support/dialog_driver.h"
+#include "tests/support/test_projection_dlg.h"
 
 namespace {
 
@@ -241,6 +243,111 @@ TEST(DefinitionFile, TheReadmeExamplesRead) {
     EXPECT_EQ(individual.params.datum.datumName, "(individuell)");
     EXPECT_EQ(individual.params.datum.semiMajorAxis, 6378388.0);
     EXPECT_EQ(individual.params.datum.shiftY, -98.0);
+}
+
+// ---- the same record as the dialog ----
+
+// A user's session in the dialog: every key of a file entered into its
+// control in tab order. The fields show 15 significant digits and every
+// take-over reads them back, so these sessions hold values where that
+// rounding shows: computed strip meridians, 17-digit entries followed by a
+// handler that shows the fields again, catalogue axes of an individual datum.
+struct DialogSession {
+    const char* kind;
+    const char* text;
+};
+
+const DialogSession kSessions[] = {
+    {"Austrian strip",
+     "projectionName = Gauß-Krüger (Österreich Meldenetz)\nstripNumber = 31\n"
+     "datum = MGI (Hermannskogel)\n"},
+    {"general strip, 17 digits",
+     "projectionName = Gauß-Krüger (Allgemein)\ncentralMeridian = 10.123456789012345\n"},
+    {"sphere, typed calibration",
+     "projectionName = Kegelabbildung (flächentreu)\nsphereRadius = 6370997.123456789\n"
+     "mainPointLat = 48.12345678901234\nmainPointLon = 11.5\ndelta1 = 40\ndelta2 = 45\n"
+     "natural = false\nunits = pixel\nresolution = 11.811\nscaleDenominator = 750000\n"
+     "refPointLat = 47.5\nrefPointLon = 11.123456789012345\nrefPointX = 0.30000000000000004\n"
+     "refPointY = -12.5\nrotationAngle = 2.5\n"},
+    {"individual ellipsoid, axes kept",
+     "projectionName = UTM\nstripNumber = 33\ndatum = (individuell)\n"
+     "ellipsoid = (individuell)\nshiftX = -87.123456789012345\nrotationPsi = 0.5\n"},
+    {"catalogue datum",
+     "projectionName = Krassovsky\nstripNumber = 12\n"
+     "datum = System 42/83 (Pulkov)\n"},
+};
+
+class DialogSessionTest : public ::testing::Test {
+protected:
+    platform::RecordingMessageService messages;
+};
+
+std::string valueOf(const std::string& text, const std::string& key) {
+    const std::string start = key + " = ";
+    const size_t at = text.find(start);
+    if (at == std::string::npos) return {};
+    const size_t from = at + start.size();
+    return text.substr(from, text.find('\n', from) - from);
+}
+
+TEST_F(DialogSessionTest, AFileGivesTheDialogsRecordBitForBit) {
+    using namespace projection_ids;
+    using driver::qs;
+    for (const DialogSession& c : kSessions) {
+        SCOPED_TRACE(c.kind);
+        const std::string text = c.text;
+        const auto value = [&text](const char* key) { return valueOf(text, key); };
+        // A dialog with its construction values, as at program start.
+        TestProjectionDlg dlg;
+        driver::open(&dlg);
+        driver::choose(&dlg, kProjection, qs(value("projectionName")));
+        const auto typeIfGiven = [&](const char* key, int id) {
+            if (!value(key).empty()) driver::type(&dlg, id, qs(value(key)));
+        };
+        typeIfGiven("sphereRadius", kRadius);
+        if (!value("datum").empty()) {
+            dlg.datumRun = [&](CDatumDlg& datum) {
+                driver::open(&datum);
+                driver::choose(&datum, datum_ids::kDatum, qs(value("datum")));
+                if (!value("ellipsoid").empty()) {
+                    driver::choose(&datum, datum_ids::kEllipsoid, qs(value("ellipsoid")));
+                }
+                for (auto [key, id] : {std::pair{"shiftX", int(datum_ids::kShiftX)},
+                                       {"rotationPsi", datum_ids::kPsi}}) {
+                    if (!value(key).empty()) driver::type(&datum, id, qs(value(key)));
+                }
+                driver::click(&datum, datum_ids::kOk);
+                return datum.result();
+            };
+            driver::click(&dlg, kDatumButton);
+            // Back in the projection dialog once the datum dialog has closed.
+            driver::open(&dlg);
+        }
+        typeIfGiven("mainPointLat", kMainLat);
+        typeIfGiven("mainPointLon", kMainLon);
+        typeIfGiven("delta1", kDelta1);
+        typeIfGiven("delta2", kDelta2);
+        typeIfGiven("stripNumber", kStrip);
+        typeIfGiven("centralMeridian", kCentralMeridian);
+        if (value("natural") == "false") driver::click(&dlg, kNatural);
+        if (!value("units").empty()) driver::choose(&dlg, kUnits, qs(value("units")));
+        typeIfGiven("resolution", kResolution);
+        typeIfGiven("scaleDenominator", kScale);
+        typeIfGiven("refPointLat", kRefLat);
+        typeIfGiven("refPointLon", kRefLon);
+        typeIfGiven("refPointX", kRefX);
+        typeIfGiven("refPointY", kRefY);
+        typeIfGiven("rotationAngle", kRotation);
+        driver::click(&dlg, kOk);
+        ASSERT_EQ(dlg.result(), QDialog::Accepted);
+        EXPECT_TRUE(messages.messages.empty());
+
+        const DefinitionFile file = read(text);
+        EXPECT_EQ(file.params, dlg.m_params);
+        EXPECT_EQ(file.datum, dlg.m_dlgDatum.m_datum);
+        EXPECT_EQ(file.definition.refLon, dlg.m_dRefLon);
+        EXPECT_EQ(file.definition.centralMeridian, dlg.m_dCentralMeridian);
+    }
 }
 
 }  // namespace
