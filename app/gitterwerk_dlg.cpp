@@ -5,12 +5,15 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QShortcut>
 
 #include "app/about_dlg.h"
 #include "app/app_icon.h"
 
 namespace {
+
+bool endsTheProgram(int key) {
+    return key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 // The empty client area: 318 × 110 dialog units of the classic dialog font.
 constexpr int kClientWidth = 477;
@@ -33,7 +36,11 @@ CGitterwerkDlg::CGitterwerkDlg(QWidget* parent)
     setCentralWidget(client);
 
     createMenus();
-    createShortcuts();
+    // In keyboard navigation of the menu bar (Alt or F10) a menu title is
+    // highlighted and Enter opens that menu: the menu bar claims the key
+    // before the window sees it. It may keep the focus after leaving the
+    // navigation, with nothing highlighted; Enter ends the program again then.
+    menuBar()->installEventFilter(this);
 }
 
 CGitterwerkDlg::~CGitterwerkDlg() = default;
@@ -63,23 +70,6 @@ void CGitterwerkDlg::createMenus() {
     addCommand(help, QStringLiteral("&Info"), kCommandAbout, &CGitterwerkDlg::onAbout);
 }
 
-void CGitterwerkDlg::createShortcuts() {
-    // The window has no controls, so Enter and Escape end it, as they end a
-    // dialog. A held key's repeats do not: an Escape held to close a tool
-    // would otherwise end the program and lose every value in the tools.
-    for (const int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
-        auto* shortcut = new QShortcut(QKeySequence(key), this);
-        shortcut->setContext(Qt::WindowShortcut);
-        shortcut->setAutoRepeat(false);
-        connect(shortcut, &QShortcut::activated, this, &CGitterwerkDlg::onExit);
-    }
-    // In keyboard navigation of the menu bar (Alt or F10) a menu title is
-    // highlighted and Enter opens that menu: the menu bar claims the key
-    // before the shortcut sees it. It may keep the focus after leaving the
-    // navigation, with nothing highlighted; Enter ends the program again then.
-    menuBar()->installEventFilter(this);
-}
-
 bool CGitterwerkDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == menuBar() && event->type() == QEvent::ShortcutOverride &&
         menuBar()->activeAction() != nullptr) {
@@ -90,6 +80,36 @@ bool CGitterwerkDlg::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The window has no controls, so Enter and Escape end it, as they end a
+// dialog. A key held down repeats as release/press pairs. Qt marks a pair as
+// auto-repeat only when the press is already queued when it reads the
+// release; otherwise, under X11, the pair shows itself by equal timestamps.
+// An Escape held to close a tool must not go on to end the program and lose
+// every value in the tools: only a fresh press, made while the main window
+// was active, ends it.
+void CGitterwerkDlg::keyPressEvent(QKeyEvent* event) {
+    if (!endsTheProgram(event->key())) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const bool held = event->isAutoRepeat() || (anyRelease_ && event->key() == lastReleasedKey_ &&
+                                                event->timestamp() == lastReleaseTime_);
+    if (held || !isActiveWindow()) return;
+    onExit();
+}
+
+void CGitterwerkDlg::keyReleaseEvent(QKeyEvent* event) {
+    if (!endsTheProgram(event->key())) {
+        QMainWindow::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    anyRelease_ = true;
+    lastReleasedKey_ = event->key();
+    lastReleaseTime_ = event->timestamp();
 }
 
 QAction* CGitterwerkDlg::commandAction(int commandId) const {

@@ -2,7 +2,9 @@
 // The main window "Gitterwerk": an empty area under the menu that opens the
 // three tools and the About box. It holds the tool dialogs for the whole run,
 // so every value left in a tool is there when it is opened again. Closing the
-// window (menu, close box, Enter or Escape) ends the program.
+// window (menu, close box, Enter or Escape) ends the program; Enter and Escape
+// only when pressed while the main window itself was active, never as the
+// repeats of a key held down after it closed a tool.
 
 #include <QIcon>
 #include <QMainWindow>
@@ -14,6 +16,7 @@
 
 class QAction;
 class QDialog;
+class QKeyEvent;
 
 class CGitterwerkDlg : public QMainWindow {
     Q_OBJECT
@@ -42,10 +45,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void createMenus();
-    void createShortcuts();
     QAction* addCommand(QMenu* menu, const QString& text, int commandId,
                         void (CGitterwerkDlg::*handler)());
 
@@ -54,4 +58,10 @@ private:
     void onGraticule();
     void onTransform();
     void onDistance();
+
+    // The last release of Enter or Escape that reached the main window: a
+    // press of the same key with the same timestamp is the key held down.
+    int lastReleasedKey_ = 0;
+    quint64 lastReleaseTime_ = 0;
+    bool anyRelease_ = false;
 };

@@ -1,5 +1,7 @@
 #include "platform/dialog.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
@@ -9,6 +11,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -268,12 +271,37 @@ void Dialog::showEvent(QShowEvent* event) {
         // The focus in the first field in tab order, its text selected, so
         // that typing replaces the value.
         focusFirstField();
+        selectOnActivation_ = true;
         if (!sizeFixed_) {
             sizeFixed_ = true;
-            setFixedSize(size().expandedTo(minimumSizeHint()));
+            setFixedSize(drawnSize());
         }
     }
     QDialog::showEvent(event);
+}
+
+// The size of the layout as drawn, grown where its contents need more room
+// (a label that wraps to more lines than drawn).
+QSize Dialog::drawnSize() {
+    QSize drawn = size();
+    if (QLayout* box = layout()) {
+        box->activate();
+        drawn = drawn.expandedTo(box->minimumSize());
+        if (box->hasHeightForWidth()) {
+            drawn.setHeight(std::max(drawn.height(), box->totalHeightForWidth(drawn.width())));
+        }
+    }
+    return drawn.expandedTo(minimumSizeHint());
+}
+
+void Dialog::changeEvent(QEvent* event) {
+    // The activation that follows an opening gives the focus back to the first
+    // field; its text stays selected for typing over it.
+    if (event->type() == QEvent::ActivationChange && selectOnActivation_ && isActiveWindow()) {
+        selectOnActivation_ = false;
+        if (auto* edit = qobject_cast<QLineEdit*>(focusWidget())) edit->selectAll();
+    }
+    QDialog::changeEvent(event);
 }
 
 void Dialog::hideEvent(QHideEvent* event) {

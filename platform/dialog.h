@@ -88,6 +88,7 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -109,6 +110,7 @@ private:
     // check of the field left, then the click at once. True when handled.
     bool shortcutPressed(QAbstractButton* button);
     void focusFirstField();
+    QSize drawnSize();
     bool runHandler(QWidget* edit, const std::function<bool()>& handler);
     void watchButtonShortcuts();
 
@@ -121,6 +123,7 @@ private:
     bool running_ = false;
     bool opened_ = false;
     bool sizeFixed_ = false;
+    bool selectOnActivation_ = false;
 };
 
 }  // namespace platform

@@ -289,6 +289,46 @@ TEST_F(MainWindowTest, AutoRepeatedKeysDoNotEndTheProgram) {
     }
 }
 
+// Key events as X11 delivers a key held down: release/press pairs with equal
+// timestamps that Qt did not mark as auto-repeat. Only a fresh press made in
+// the main window ends the program.
+struct KeyEventStep {
+    bool press;
+    ulong timestamp;
+};
+struct HeldKeyCase {
+    const char* what;
+    std::vector<KeyEventStep> steps;
+    bool ends;
+};
+
+TEST_F(MainWindowTest, OnlyAFreshPressInTheMainWindowEndsTheProgram) {
+    const HeldKeyCase cases[] = {
+        {"a press", {{true, 1000}}, true},
+        {"a release whose press went to a dialog", {{false, 1000}}, false},
+        {"the repeats of a key held since a dialog",
+         {{false, 1000}, {true, 1000}, {false, 1033}, {true, 1033}, {false, 1066}, {true, 1066}},
+         false},
+        {"a new press after the key was let go", {{false, 1000}, {true, 1500}}, true},
+    };
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+        for (const HeldKeyCase& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + " " + std::to_string(key));
+            CGitterwerkDlg other;
+            other.show();
+            other.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+            for (const KeyEventStep& step : c.steps) {
+                QKeyEvent event(step.press ? QEvent::KeyPress : QEvent::KeyRelease, key,
+                                Qt::NoModifier);
+                event.setTimestamp(step.timestamp);
+                QApplication::sendEvent(&other, &event);
+            }
+            EXPECT_EQ(!other.isVisible(), c.ends);
+        }
+    }
+}
+
 TEST_F(MainWindowTest, HeldEscapeClosesTheToolButNotTheProgram) {
     whileOpen = [](QDialog& dialog) {
         auto* lat = platform::findControlAs<QLineEdit>(&dialog, 1020);

@@ -543,3 +543,46 @@ TEST_F(GraticuleDialog, RealProjectionDialogConfirmsTheProjection) {
 }
 
 }  // namespace
+
+namespace {
+
+// Runs too large to start unasked, and metafile lines longer than a record's
+// count field: both are settled before the file is opened. A whole-globe
+// graticule with a step of 1e-4° has some 10^8 points; one of 1e-7° has
+// parallels of 3.6e9 points, beyond the 2147483647 a count field holds.
+struct RunSizeCase {
+    const char* format;
+    double step;
+    const char* caption;
+    platform::Icon icon;
+    platform::Buttons buttons;
+};
+
+const RunSizeCase kRunSizeCases[] = {
+    {"Textdatei", 1e-4, "Kartennetz", platform::Icon::Question, platform::Buttons::YesNo},
+    {"Adobe Illustrator / FreeHand", 1e-4, "Kartennetz", platform::Icon::Question,
+     platform::Buttons::YesNo},
+    {"Quorin Meta-Datei", 1e-7, "Falsche Eingabe", platform::Icon::Exclamation,
+     platform::Buttons::Ok},
+};
+
+TEST_F(GraticuleDialog, LargeRunsAreAskedForAndOverlongMetafileLinesRefused) {
+    for (const RunSizeCase& c : kRunSizeCases) {
+        SCOPED_TRACE(c.format);
+        const std::string path = prepare(c.format, "gross");
+        dialog.m_dParallelStep = c.step;
+        dialog.m_dMeridianStep = c.step;
+        dialog.updateData(false);
+        messages.answers.push_back(platform::Answer::No);
+        click(&dialog, kSave);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].caption, c.caption);
+        EXPECT_EQ(messages.messages[0].icon, c.icon);
+        EXPECT_EQ(messages.messages[0].buttons, c.buttons);
+        EXPECT_FALSE(std::filesystem::exists(path));
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_FALSE(dialog.isRunning());
+    }
+}
+
+}  // namespace
