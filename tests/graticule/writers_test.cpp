@@ -373,7 +373,7 @@ TEST(Illustrator, CreationDateUsesEnglishNamesWhateverTheLocale) {
     EXPECT_EQ(formatCreationDate(lastDay), "Fri Dec 31 23:59:59 1999");
 }
 
-TEST(Illustrator, ClassStylesAsSpecified) {
+TEST(Illustrator, EachLineClassHasItsColourAndOnlyPolarCirclesAreDashed) {
     const auto& styles = illustratorStyles();
     EXPECT_EQ(styles[int(LineClass::Degree10)].colourLine, "[1 1 0 0] K");
     EXPECT_EQ(styles[int(LineClass::Degree5)].colourLine, "[0 1 1 0] K");
