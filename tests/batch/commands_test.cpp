@@ -463,6 +463,24 @@ TEST_F(BatchTest, TheExecutableStandsInAPipeline) {
               0);
     EXPECT_EQ(slurp(path("t2")), slurp(path("t1")));
 
+    // A metafile through a pipe: the same bytes as from and to files.
+    ASSERT_EQ(run({"graticule", "--projection", path("utm32px.gwp"), "--format",
+                   "Quorin Meta-Datei", "--spacing", "30", "--out", path("m.met")})
+                  .status,
+              0);
+    const std::string metafileArgs =
+        " transform --projection1 " + path("utm32px.gwp") + " --projection2 " + path("gk3px.gwp") +
+        " --projections 'Projektion 1 --> Projektion 2' --coordinates 'kartesisch --> "
+        "kartesisch' --format 'Quorin Meta-Datei'";
+    EXPECT_EQ(shell(exe + metafileArgs + " --in " + path("m.met") + " --out " + path("m1.met") +
+                    " > /dev/null"),
+              0);
+    EXPECT_EQ(shell("cat " + path("m.met") + " | " + exe + metafileArgs + " --in - --out - > " +
+                    path("m2.met") + " 2>/dev/null"),
+              0);
+    EXPECT_GT(fs::file_size(path("m1.met")), 100u);
+    EXPECT_EQ(slurp(path("m2.met")), slurp(path("m1.met")));
+
     EXPECT_EQ(shell(exe + " transform --projection1 " + path("utm32.gwp") + " --in " +
                     path("none") + " --out " + path("t3") + " 2>/dev/null"),
               2);
