@@ -319,6 +319,11 @@ TEST_F(MainWindowTest, OnlyAFreshPressInTheMainWindowEndsTheProgram) {
             other.activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
             for (const KeyEventStep& step : c.steps) {
+                // As the window system delivers a key: shortcuts see a press first.
+                if (step.press &&
+                    qt_sendShortcutOverrideEvent(&other, step.timestamp, key, Qt::NoModifier)) {
+                    continue;
+                }
                 QKeyEvent event(step.press ? QEvent::KeyPress : QEvent::KeyRelease, key,
                                 Qt::NoModifier);
                 event.setTimestamp(step.timestamp);
