@@ -99,7 +99,7 @@ TEST(DialogKeys, ShortcutActsBeforeTheKeyThatClosesTheDialog) {
         driver::open(dialog.get());
         auto* button = driver::find<QAbstractButton>(dialog.get(), c.button);
         std::vector<bool> openAtClick;
-        QObject::connect(button, &QAbstractButton::pressed,
+        QObject::connect(button, &QAbstractButton::released,
                          [&] { openAtClick.push_back(dialog->isVisible()); });
         QSignalSpy finished(dialog.get(), &QDialog::finished);
         size_t boxesAtClose = 0;
