@@ -10,7 +10,9 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -41,6 +43,11 @@ std::string dir() {
     static const std::string d = [] {
         std::string p = "/tmp/gitterwerk-bench-batch-" + std::to_string(::getpid());
         ::mkdir(p.c_str(), 0700);
+        // The files of the runs go when the benchmark ends.
+        std::atexit([] {
+            std::filesystem::remove_all("/tmp/gitterwerk-bench-batch-" +
+                                        std::to_string(::getpid()));
+        });
         std::ofstream(p + "/utm32.gwp") << kUtm32;
         std::ofstream(p + "/gk3.gwp") << kGk3;
         // One million geographic pairs inside Germany.
