@@ -167,21 +167,25 @@ TEST(Writers, PointsThatOverflowInPointsAreLeftOutOfTheIllustratorDocument) {
     EXPECT_EQ(metafileBox.points, 6);
 }
 
-// Checks the size of the target file now and then while a run pumps.
+// Checks the size of the files in the target's folder (the target is written
+// under a temporary name there until it is complete) now and then while a
+// run pumps.
 class FileWatchingFeedback : public RecordingFeedback {
 public:
-    explicit FileWatchingFeedback(std::string path) : path_(std::move(path)) {}
+    explicit FileWatchingFeedback(std::filesystem::path folder) : folder_(std::move(folder)) {}
     void pump() override {
         RecordingFeedback::pump();
         if (pumpCount % 4096 != 0) return;
         std::error_code error;
-        const auto size = std::filesystem::file_size(path_, error);
-        if (!error && size > largestSize) largestSize = size;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_, error)) {
+            const auto size = entry.file_size(error);
+            if (!error && size > largestSize) largestSize = size;
+        }
     }
     std::uintmax_t largestSize = 0;
 
 private:
-    std::string path_;
+    std::filesystem::path folder_;
 };
 
 // x = 1000 · lon, y = lat, without a finite image for 0.25 <= lon < 0.26.
@@ -207,7 +211,7 @@ TEST(Writers, MetafileWritesALongLineWithoutHoldingItInMemory) {
     TempDir dir;
     const std::string path = dir.file("lang.met");
     MetafileWriter metafile{ObjectKeys{}};
-    FileWatchingFeedback feedback(path);
+    FileWatchingFeedback feedback(dir.path());
     const GenerationResult result =
         generateGraticule(LongLineProjector(), {extent, path}, metafile, feedback);
     ASSERT_EQ(result.status, GenerationStatus::Finished);
