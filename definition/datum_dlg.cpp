@@ -103,18 +103,8 @@ bool CDatumDlg::eventFilter(QObject* watched, QEvent* event) {
 
 bool CDatumDlg::takeOver() {
     if (!updateData(true)) return false;
-    keepCatalogueValues();
+    definition::keepCatalogueValues(m_datum);
     return true;
-}
-
-void CDatumDlg::keepCatalogueValues() {
-    // The fields show 15 significant digits; the values of a catalogue datum or
-    // ellipsoid stay the catalogue's own, to the last bit.
-    if (m_datum.datumName != geodesy::kIndividual) {
-        definition::datumSelected(m_datum);
-    } else {
-        definition::ellipsoidSelected(m_datum);
-    }
 }
 
 void CDatumDlg::onDatumActivated() {
@@ -139,7 +129,7 @@ bool CDatumDlg::checkFocusedField(DatumField field) {
     // A focus-out that arrives after Cancel restored the record takes nothing over.
     if (closing_) return true;
     return takeOverAndCheck([this, field] {
-        keepCatalogueValues();
+        definition::keepCatalogueValues(m_datum);
         return definition::checkDatumField(m_datum, field);
     });
 }

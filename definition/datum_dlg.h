@@ -57,7 +57,6 @@ protected:
 private:
     // Takes all controls into m_datum; false when a field did not parse.
     bool takeOver();
-    void keepCatalogueValues();
     void onDatumActivated();
     void onEllipsoidActivated();
     // The focus-loss handler of an edit: take over, then the field's check.

@@ -41,6 +41,14 @@ void ellipsoidSelected(DatumParams& datum) {
     geodesy::lookupEllipsoid(datum.ellipsoidName, datum.semiMajorAxis, datum.semiMinorAxis);
 }
 
+void keepCatalogueValues(DatumParams& datum) {
+    if (!individual(datum.datumName)) {
+        datumSelected(datum);
+    } else {
+        ellipsoidSelected(datum);
+    }
+}
+
 bool datumFieldEnabled(const DatumParams& datum, DatumField field) {
     switch (field) {
         case DatumField::DatumList:

@@ -25,6 +25,11 @@ void datumSelected(geodesy::DatumParams& datum);
 // "(individuell)" keeps the typed ones.
 void ellipsoidSelected(geodesy::DatumParams& datum);
 
+// After a take-over of the shown fields (15 significant digits): a catalogue
+// datum gets its catalogue values back, or with "(individuell)" a catalogue
+// ellipsoid its axes, so that they stay the catalogue's own to the last bit.
+void keepCatalogueValues(geodesy::DatumParams& datum);
+
 // The fields of the datum dialog, in tab order.
 enum class DatumField {
     DatumList,

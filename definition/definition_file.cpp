@@ -202,16 +202,6 @@ std::array<double DatumParams::*, 9> datumNumbers() {
     return members;
 }
 
-// The datum dialog keeps a catalogue datum's or ellipsoid's own values
-// after every take-over, to the last bit.
-void keepCatalogueValues(DatumParams& datum) {
-    if (datum.datumName != geodesy::kIndividual) {
-        datumSelected(datum);
-    } else {
-        ellipsoidSelected(datum);
-    }
-}
-
 // One reading: the entries of the file and the dialog state they are
 // entered into. Every step returns false after recording the problem.
 class Reader {
