@@ -302,14 +302,23 @@ TEST_F(TransformDialog, SameFileUnderAnotherNameIsRefused) {
         EXPECT_TRUE(focused(&dialog, kSourceButton));
     }
     EXPECT_TRUE(dialog.requests.empty());
+    // The real text run, between the two sides: it leaves the panels alone.
     std::ofstream(dir / "Punkte.txt") << "anders\n";
-    dialog.m_strTargetFile = (dir / "Punkte.txt").string();
-    dialog.fileRun = nullptr;  // the real text run
-    dialog.updateData(false);
+    set(transform::kProjection1To2, transform::kGeographicToCartesian, fileio::kTextFormat, source,
+        (dir / "Punkte.txt").string());
+    dialog.fileRun = nullptr;
+    std::vector<QString> panels;
+    for (const auto& ids : kPanel) {
+        for (int id : ids) panels.push_back(text(&dialog, id));
+    }
     click(&dialog, kSave);
     EXPECT_EQ(dialog.requests.size(), 1u);
     EXPECT_EQ(readFile(source), content);
     EXPECT_NE(readFile(dir / "Punkte.txt"), "anders\n");
+    size_t next = 0;
+    for (const auto& ids : kPanel) {
+        for (int id : ids) EXPECT_EQ(text(&dialog, id), panels[next++]) << id;
+    }
 }
 
 // A field that does not parse ends "&Speichern" with the framework's message
@@ -364,7 +373,6 @@ TEST_F(TransformDialog, RunWorksOnASnapshot) {
         dialog.requests.clear();
         const transform::FileTransformResult result{status, 2};
         dialog.fileRun = [&](const transform::FileTransformRequest&, fileio::Feedback&) {
-            dialog.m_dHeight2 = 99.0;  // what the run must not see
             return result;
         };
         click(&dialog, kSave);
@@ -384,7 +392,6 @@ TEST_F(TransformDialog, RunWorksOnASnapshot) {
         EXPECT_EQ(messages.messages[0].text, QString::fromStdString(expected.text));
         EXPECT_EQ(messages.messages[0].caption, QString::fromStdString(expected.caption));
         EXPECT_EQ(messages.messages[0].icon, icon);
-        dialog.m_dHeight2 = 22.0;
     }
 }
 
