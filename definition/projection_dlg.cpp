@@ -2,12 +2,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <initializer_list>
 
+#include "definition/definition_file.h"
 #include "definition/record_checks.h"
+#include "fileio/file_texts.h"
+#include "fileio/output_file.h"
 #include "geodesy/projection_names.h"
 #include "platform/combo_wheel.h"
 #include "platform/data_exchange.h"
@@ -21,6 +25,13 @@ namespace {
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+const QString kDefinitionFilter = QStringLiteral("Projektionsdefinition (*.gwp)");
+
+void fileAccessError(QWidget* parent, const std::string& text) {
+    platform::showMessage(parent, fromUtf8(text), QString::fromUtf8(fileio::kFileAccessCaption),
+                          platform::Icon::Error);
 }
 
 }  // namespace
@@ -78,6 +89,8 @@ CProjectionDlg::CProjectionDlg(QWidget* parent)
         {ui_->editRefY, kRefY},
         {ui_->labelUnitY, kUnitY},
         {ui_->editRotation, kRotation},
+        {ui_->buttonLoad, kLoad},
+        {ui_->buttonSave, kSave},
     });
     fields_ = {
         {Field::ProjectionList, ui_->comboProjection},
@@ -116,6 +129,8 @@ CProjectionDlg::CProjectionDlg(QWidget* parent)
     connect(ui_->comboUnits, &QComboBox::activated, this, &CProjectionDlg::onUnitsActivated);
     connect(ui_->checkNatural, &QCheckBox::clicked, this, &CProjectionDlg::onNaturalClicked);
     connect(ui_->buttonDatum, &QPushButton::clicked, this, &CProjectionDlg::onDatumClicked);
+    connect(ui_->buttonLoad, &QPushButton::clicked, this, &CProjectionDlg::onLoadClicked);
+    connect(ui_->buttonSave, &QPushButton::clicked, this, &CProjectionDlg::onSaveClicked);
     for (QComboBox* combo : {ui_->comboProjection, ui_->comboUnits}) {
         combo->setFocusPolicy(Qt::StrongFocus);
         combo->installEventFilter(this);
@@ -370,18 +385,72 @@ bool CProjectionDlg::onCentralMeridianFocusLost() {
     return true;
 }
 
-// ---- OK and Cancel ----
+// ---- definition files ----
 
-void CProjectionDlg::accept() {
-    // The focused field first, with its dependent updates, as if it lost the focus.
-    if (!runFocusedHandler()) return;
-    if (!updateData(true)) return;
-    geodesy::ProjectionParams record;
-    if (std::optional<definition::Refusal> refusal =
-            definition::acceptAtOk(definitionFromMembers(), m_dlgDatum.m_datum, record)) {
-        refuse(fields_[refusal->field], refusal->message);
+void CProjectionDlg::onLoadClicked() {
+    const QString path = platform::messageService().chooseOpenFile(
+        this, fromUtf8(definition::kDefinitionSuffix), kDefinitionFilter, definitionPath_);
+    if (path.isEmpty()) return;
+    const std::string name = path.toStdString();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fileAccessError(this, fileio::openErrorText(name));
         return;
     }
+    const QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        fileAccessError(this, fileio::readErrorText(name));
+        return;
+    }
+    definitionPath_ = path;
+    definition::DefinitionFile read;
+    const std::string problem = definition::parseDefinitionText(
+        std::string_view(text.constData(), size_t(text.size())), name, read);
+    if (!problem.empty()) {
+        platform::warnInput(this, fromUtf8(problem));
+        return;
+    }
+    // The reader went through the dialog's own steps; its members are what
+    // the fields would hold after the user typed the file into them.
+    membersFromDefinition(read.definition);
+    m_dlgDatum.m_datum = read.datum;
+    m_strDatum = read.datum.datumName + ", " + read.datum.ellipsoidName;
+    updateFieldStates(m_strProjectionName);
+    updateData(false);
+}
+
+void CProjectionDlg::onSaveClicked() {
+    geodesy::ProjectionParams record;
+    if (!checkAsAtOk(record)) return;
+    const QString path = platform::messageService().chooseSaveFile(
+        this, fromUtf8(definition::kDefinitionSuffix), kDefinitionFilter, definitionPath_);
+    if (path.isEmpty()) return;
+    definitionPath_ = path;
+    const std::string name = path.toStdString();
+    fileio::OutputFile file;
+    if (file.open(name)) {
+        file.write(definition::definitionText(definitionFromMembers(), m_dlgDatum.m_datum));
+        if (file.close()) return;
+    }
+    fileAccessError(this, fileio::writeErrorText(name));
+}
+
+// ---- OK and Cancel ----
+
+bool CProjectionDlg::checkAsAtOk(geodesy::ProjectionParams& record) {
+    // The focused field first, with its dependent updates, as if it lost the focus.
+    if (!runFocusedHandler()) return false;
+    if (!updateData(true)) return false;
+    if (std::optional<definition::Refusal> refusal =
+            definition::acceptAtOk(definitionFromMembers(), m_dlgDatum.m_datum, record)) {
+        return refuse(fields_[refusal->field], refusal->message);
+    }
+    return true;
+}
+
+void CProjectionDlg::accept() {
+    geodesy::ProjectionParams record;
+    if (!checkAsAtOk(record)) return;
     m_params = record;
     platform::Dialog::accept();
 }

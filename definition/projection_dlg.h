@@ -4,6 +4,7 @@
 // the owning dialog works with. The type rules it applies live in
 // type_rules.h, free of Qt.
 
+#include <QString>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -59,6 +60,8 @@ enum ControlId : int {
     kRefY = 1039,
     kUnitY = 1058,
     kRotation = 1048,
+    kLoad = 1150,
+    kSave = 1151,
 };
 }  // namespace projection_ids
 
@@ -133,6 +136,12 @@ private:
     void onDatumClicked();
     void onNaturalClicked();
     void onUnitsActivated();
+    // "Laden ...": a definition file read fills every field and the datum, as
+    // if typed; a file that cannot be opened or holds an error changes nothing.
+    void onLoadClicked();
+    // "Speichern ...": the checks of OK, then the definition file written; the
+    // dialog stays open either way.
+    void onSaveClicked();
     // Focus-loss handlers: take over, the field's check, then the updates that
     // depend on the field; false when the check refused the value.
     bool onFieldFocusLost(definition::Field field);
@@ -140,6 +149,9 @@ private:
     bool onStripFocusLost();
     bool onCentralMeridianFocusLost();
     bool takeOverAndCheck(definition::Field field);
+    // The focused field's handler, the take-over and the checks of OK; true
+    // with the record built, false after the refusal's message.
+    bool checkAsAtOk(geodesy::ProjectionParams& record);
     void showResolutionRow();
 
     definition::ProjectionDefinition definitionFromMembers() const;
@@ -154,4 +166,6 @@ private:
     platform::ControlGroup calibrationFields_;
     std::unique_ptr<Backup> backup_;
     bool closing_ = false;
+    // The definition file last loaded or saved, preselected in the file dialogs.
+    QString definitionPath_;
 };
