@@ -6,7 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <bit>
+#include <cstdint>
 #include <initializer_list>
+#include <utility>
 
 #include "definition/definition_file.h"
 #include "definition/record_checks.h"
@@ -28,6 +31,18 @@ QString fromUtf8(std::string_view text) {
 }
 
 const QString kDefinitionFilter = QStringLiteral("Projektionsdefinition (*.gwp)");
+
+// A field shows 15 significant digits. A value with more was typed and not
+// shown again since: the field keeps the typed digits (the shortest that read
+// back exactly), so that the next take-over gives the same value.
+void showAllDigits(QLineEdit* edit, double value) {
+    double shown = 0.0;
+    if (platform::DataExchange::parseNumber(platform::DataExchange::formatNumber(value), shown) &&
+        std::bit_cast<uint64_t>(shown) == std::bit_cast<uint64_t>(value)) {
+        return;
+    }
+    edit->setText(fromUtf8(definition::shortestNumber(value)));
+}
 
 void fileAccessError(QWidget* parent, const std::string& text) {
     platform::showMessage(parent, fromUtf8(text), QString::fromUtf8(fileio::kFileAccessCaption),
@@ -417,6 +432,21 @@ void CProjectionDlg::onLoadClicked() {
     m_strDatum = read.datum.datumName + ", " + read.datum.ellipsoidName;
     updateFieldStates(m_strProjectionName);
     updateData(false);
+    for (auto [edit, value] : {std::pair{ui_->editRadius, m_dRadius},
+                               {ui_->editMainLat, m_dMainLat},
+                               {ui_->editMainLon, m_dMainLon},
+                               {ui_->editDelta1, m_dDelta1},
+                               {ui_->editDelta2, m_dDelta2},
+                               {ui_->editCentralMeridian, m_dCentralMeridian},
+                               {ui_->editResolution, m_dResolution},
+                               {ui_->editScale, m_dScale},
+                               {ui_->editRefLat, m_dRefLat},
+                               {ui_->editRefLon, m_dRefLon},
+                               {ui_->editRefX, m_dRefX},
+                               {ui_->editRefY, m_dRefY},
+                               {ui_->editRotation, m_dRotation}}) {
+        showAllDigits(edit, value);
+    }
 }
 
 void CProjectionDlg::onSaveClicked() {
