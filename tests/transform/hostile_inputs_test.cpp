@@ -77,18 +77,27 @@ struct HostileCase {
     std::int64_t unmapped;
 };
 
-const std::string kPadding(kHugeLine, ' ');
-const std::string kHugeText(kHugeLine, 'x');
+// Built when a case needs them, not in every process of the suite.
+const std::string& padding() {
+    static const std::string text(kHugeLine, ' ');
+    return text;
+}
+const std::string& hugeText() {
+    static const std::string text(kHugeLine, 'x');
+    return text;
+}
 
 // "1e999" is beyond the doubles (infinite: no image), "-0" keeps its sign,
 // "nan" is no number, "0x1p3" is the number 0 followed by other characters.
 // A path line whose coordinates are not both numbers is no path line: it is
 // copied as it is.
 const std::vector<HostileCase>& hostileCases() {
+    const std::string& huge = hugeText();
+    const std::string& blanks = padding();
     static const std::vector<HostileCase> cases = {
         {"text: empty file", Format::Text, "", "", 0},
         {"text: only delimiters", Format::Text, " ,\t;|\n;;\n|", "\n\n\n", 0},
-        {"text: one 50 MB line", Format::Text, "1 2" + kPadding + "\n",
+        {"text: one 50 MB line", Format::Text, "1 2" + blanks + "\n",
          "1.00000000\t2.00000000\t1.00000000\t2.00000000\n", 0},
         {"text: NUL and 0xFF", Format::Text, bytes("\0\xff 1\n1\0 2\xff\n"),
          "\n1.00000000\t2.00000000\t1.00000000\t2.00000000\n", 0},
@@ -101,8 +110,8 @@ const std::vector<HostileCase>& hostileCases() {
 
         {"metafile: empty file", Format::Metafile, "", "", 0},
         {"metafile: only delimiters", Format::Metafile, " ,\t;|\n;;\n", "\n\n", 0},
-        {"metafile: one 50 MB line", Format::Metafile, "5 1 0\n" + kHugeText + "\n0 0 0\n",
-         "5 2 0\n" + kHugeText + "\n(Converted by Gitterwerk)\n0 0 0\n", 0},
+        {"metafile: one 50 MB line", Format::Metafile, "5 1 0\n" + huge + "\n0 0 0\n",
+         "5 2 0\n" + huge + "\n(Converted by Gitterwerk)\n0 0 0\n", 0},
         {"metafile: NUL and 0xFF", Format::Metafile, bytes("\0\xff\n5 1 0\n\xff\0\n"),
          bytes("\0\xff\n5 2 0\n\xff\0\n(Converted by Gitterwerk)\n"), 0},
         {"metafile: count 2147483647", Format::Metafile, "11 2147483647 6\n 10 20 6\n",
@@ -114,8 +123,8 @@ const std::vector<HostileCase>& hostileCases() {
 
         {"Illustrator: empty file", Format::Illustrator, "", "", 0},
         {"Illustrator: only delimiters", Format::Illustrator, " \t\n \n", " \t\n \n", 0},
-        {"Illustrator: one 50 MB line", Format::Illustrator, "%" + kHugeText + "\n",
-         "%" + kHugeText + "\n", 0},
+        {"Illustrator: one 50 MB line", Format::Illustrator, "%" + huge + "\n", "%" + huge + "\n",
+         0},
         {"Illustrator: NUL and 0xFF", Format::Illustrator, bytes("\0 \xff m\n\xff\0\n1 \0 L\n"),
          bytes("\0 \xff m\n\xff\0\n1 \0 L\n"), 0},
         {"Illustrator: only path operators", Format::Illustrator,
@@ -126,8 +135,18 @@ const std::vector<HostileCase>& hostileCases() {
     return cases;
 }
 
-TEST(HostileInputs, EveryReaderEndsWithADefinedTargetAndTheFinishedMessage) {
-    for (const HostileCase& c : hostileCases()) {
+// One test per case, so that each 50 MB case has a time limit of its own.
+constexpr std::size_t kHostileCount = 21;
+
+TEST(HostileInputs, TheTableHasOneTestPerCase) {
+    EXPECT_EQ(hostileCases().size(), kHostileCount);
+}
+
+class HostileInput : public testing::TestWithParam<std::size_t> {};
+
+TEST_P(HostileInput, EndsWithADefinedTargetAndTheFinishedMessage) {
+    {
+        const HostileCase& c = hostileCases().at(GetParam());
         SCOPED_TRACE(c.name);
         TempDir dir;
         const transform::FileTransformRequest request{identityFor(c.format), dir.file("in"),
@@ -154,6 +173,8 @@ TEST(HostileInputs, EveryReaderEndsWithADefinedTargetAndTheFinishedMessage) {
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(EveryReader, HostileInput, testing::Range(std::size_t{0}, kHostileCount));
+
 struct DefinitionCase {
     const char* name;
     std::string text;
@@ -165,7 +186,7 @@ const std::vector<DefinitionCase>& definitionCases() {
     static const std::vector<DefinitionCase> cases = {
         {"empty file", "", "Datei \"h.gwp\": Schlüssel \"projectionName\" fehlt"},
         {"only delimiters", " = \n\t=\t\n", "Datei \"h.gwp\", Zeile 1: unbekannter Schlüssel \"\""},
-        {"one 50 MB line", "#" + kHugeText + "\nprojectionName = UTM\n", ""},
+        {"one 50 MB line", "#" + hugeText() + "\nprojectionName = UTM\n", ""},
         {"NUL and 0xFF", bytes("projectionName = UTM\n\0\xff = 1\n"),
          "Datei \"h.gwp\", Zeile 2: unbekannter Schlüssel"},
         {"1e999", "projectionName = Bonn'sche Abbildung\nmainPointLon = 1e999\n",
