@@ -12,6 +12,7 @@
 #include <string>
 
 #include "geodesy/engine.h"
+#include "geodesy/prepared_projection.h"
 #include "geodesy/projection_names.h"
 #include "graticule/generate.h"
 #include "graticule/illustrator_writer.h"

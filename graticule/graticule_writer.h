@@ -18,7 +18,6 @@
 #include "fileio/feedback.h"
 #include "fileio/output_file.h"
 #include "geodesy/prepared_projection.h"
-#include "geodesy/prepared_projection.h"
 
 namespace graticule {
 
