@@ -18,13 +18,12 @@
 #include "fileio/number_format.h"
 #include "fileio/number_reader.h"
 #include "transform/file_messages.h"
-#include "transform/illustrator_transform.h"
+#include "transform/file_transform.h"
 #include "transform/metafile_transform.h"
 #include "transform/mode_rules.h"
 #include "transform/modes.h"
 #include "transform/point_transform.h"
 #include "transform/same_file.h"
-#include "transform/text_file_transform.h"
 
 namespace batch {
 namespace {
@@ -183,21 +182,6 @@ private:
     std::string path_;
 };
 
-transform::FileTransformResult runFile(fileio::FileFormatKind kind,
-                                       const transform::FileTransformRequest& request,
-                                       fileio::Feedback& feedback,
-                                       const transform::FileRunOptions& options) {
-    switch (kind) {
-        case fileio::FileFormatKind::Metafile:
-            return transform::transformMetafile(request, feedback);
-        case fileio::FileFormatKind::Illustrator:
-            return transform::transformIllustratorFile(request, feedback);
-        case fileio::FileFormatKind::Text:
-            break;
-    }
-    return transform::transformTextFile(request, feedback, options);
-}
-
 // The eight-decimal result pair, or an empty line for a pair without a
 // finite value.
 void appendResult(std::string& out, double r1, double r2) {
@@ -263,7 +247,7 @@ int runTransform(std::span<const std::string> args, Console& console) {
     }
     TerminalProgress progress(stderr, console.progress);
     const transform::FileTransformResult result =
-        runFile(format.kind, request, progress, runOptions);
+        transform::transformFile(format.kind, request, progress, runOptions);
     // The message names the source as given.
     const transform::FileMessage message = transform::fileTransformMessage(
         transform::FileTransformRequest{{}, in, out}, result, format.kind);

@@ -14,11 +14,10 @@
 #include "platform/messages.h"
 #include "platform/run_frame.h"
 #include "transform/file_messages.h"
-#include "transform/illustrator_transform.h"
+#include "transform/file_transform.h"
 #include "transform/metafile_transform.h"
 #include "transform/modes.h"
 #include "transform/same_file.h"
-#include "transform/text_file_transform.h"
 #include "ui_transform_dlg.h"
 
 using transform::PanelField;
@@ -440,15 +439,7 @@ void CTransformDlg::onSaveClicked() {
 transform::FileTransformResult CTransformDlg::runFileTransform(
     fileio::FileFormatKind kind, const transform::FileTransformRequest& request,
     fileio::Feedback& feedback) {
-    switch (kind) {
-        case fileio::FileFormatKind::Metafile:
-            return transform::transformMetafile(request, feedback);
-        case fileio::FileFormatKind::Illustrator:
-            return transform::transformIllustratorFile(request, feedback);
-        case fileio::FileFormatKind::Text:
-            break;
-    }
-    return transform::transformTextFile(request, feedback);
+    return transform::transformFile(kind, request, feedback);
 }
 
 void CTransformDlg::runTransformation(const fileio::FileFormat& format,

@@ -15,6 +15,7 @@
 #include "graticule/metafile_writer.h"
 #include "graticule/text_writer.h"
 #include "test_support.h"
+#include "tests/support/bonne_record.h"
 #include "tests/support/recording_feedback.h"
 
 namespace {
@@ -326,15 +327,7 @@ TEST(Generate, SummaryText) {
 }
 
 TEST(Generate, EngineProjectionEqualsProjectForward) {
-    geodesy::ProjectionParams p;
-    p.projectionName = std::string(geodesy::kBonne);
-    p.scaleDenominator = 1000000.0;
-    p.sphereRadius = 6371000.0;
-    p.mainPointLat = 90.0;
-    p.delta1 = 30.0;
-    p.delta2 = 50.0;
-    p.unitMillimetres = 1.0;
-    geodesy::updateOffsets(p);
+    const geodesy::ProjectionParams p = test_records::bonne(1.0);
 
     TempDir dir;
     TextWriter writer;
