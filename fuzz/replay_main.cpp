@@ -28,7 +28,8 @@ constexpr std::size_t kMaxInput = std::size_t{1} << 16;
 
 // Bytes that steer the readers: line ends, delimiters, number characters,
 // the Illustrator operators and the extremes.
-constexpr std::string_view kInteresting("\n\r \t,;|-+.0123456789eEmLlcC\x00\xff", 31);
+constexpr char kInterestingBytes[] = "\n\r \t,;|-+.0123456789eEmLlcC\x00\xff";
+constexpr std::string_view kInteresting(kInterestingBytes, sizeof kInterestingBytes - 1);
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -70,7 +71,9 @@ private:
     std::size_t below(std::size_t n) {
         return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
     }
-    std::uint8_t interesting() { return static_cast<std::uint8_t>(kInteresting[below(31)]); }
+    std::uint8_t interesting() {
+        return static_cast<std::uint8_t>(kInteresting[below(kInteresting.size())]);
+    }
 
     void edit(Bytes& input, const std::vector<Bytes>& corpus) {
         const std::size_t at = below(input.size() + 1);
