@@ -12,6 +12,7 @@
 namespace {
 
 using namespace driver;
+using namespace projection_ids;
 
 // The texts of the labels (or group box titles) that belong to the dialog
 // itself, not to a dialog it owns.
@@ -40,15 +41,17 @@ struct IdText {
 // Controls with an id whose text is fixed by the dialog template.
 // clang-format off
 const IdText kProjectionIdTexts[] = {
-    {1110, "m"},        {1106, "&Datum"},       {1087, "..."},     {1006, "&Hauptpunkt "},
-    {1007, "Breite"},   {1030, "°"},            {1009, "Länge"},   {1029, "°"},
-    {1014, "delta 1"},  {1031, "°"},            {1016, "delta 2"}, {1037, "°"},
-    {1146, "Streifennummer"},                   {1054, "&Naturkoordinaten (Maßstab 1:1)"},
-    {1107, "Auflösung"}, {1109, "p/mm"},        {1, "OK"},         {2, "Abbrechen"},
+    {kRadiusUnit, "m"}, {kDatumLabel, "&Datum"}, {kDatumButton, "..."},
+    {kMainPointLabel, "&Hauptpunkt "},
+    {kMainLatLabel, "Breite"}, {kMainLatUnit, "°"}, {kMainLonLabel, "Länge"}, {kMainLonUnit, "°"},
+    {kDelta1Label, "delta 1"}, {kDelta1Unit, "°"}, {kDelta2Label, "delta 2"}, {kDelta2Unit, "°"},
+    {kStripLabel, "Streifennummer"}, {kNatural, "&Naturkoordinaten (Maßstab 1:1)"},
+    {kResolutionLabel, "Auflösung"}, {kResolutionUnit, "p/mm"},
+    {kOk, "OK"}, {kCancel, "Abbrechen"},
 };
 
 // Every label of the projection dialog, those without an id included; the
-// delta label 1013 and the unit labels 1049, 1058 are set from members.
+// delta label kDeltaLabel and the unit labels kUnitX, kUnitY are set from members.
 const char* const kProjectionLabels[] = {
     "&Projektion", "Projektionskörper", "m", "&Datum", "&Hauptpunkt ", "Breite", "°", "Länge",
     "°", "delta 1", "°", "delta 2", "°", "Streifennummer", "Mittel-\nmeridian", "°", "Einheiten",
@@ -80,25 +83,30 @@ TEST(ProjectionDlgTexts, CaptionGroupsLabelsAndButtons) {
     for (const char* label : kProjectionLabels) expected << QString::fromUtf8(label);
     // The labels filled from members: the delta label and the units behind X and Y.
     QStringList labels = ownTexts<QLabel>(&dlg);
-    for (int id : {1013, 1049, 1058}) labels.removeOne(find<QLabel>(&dlg, id)->text());
+    for (int id : {kDeltaLabel, kUnitX, kUnitY}) labels.removeOne(find<QLabel>(&dlg, id)->text());
     EXPECT_EQ(sorted(labels), sorted(expected));
 }
 
 // The kind of every exchanged control: read-only fields, edits, drop-down lists.
 TEST(DialogControls, KindsOfTheExchangedControls) {
     CProjectionDlg projection;
-    for (int id : {1088, 1086}) EXPECT_TRUE(find<QLineEdit>(&projection, id)->isReadOnly()) << id;
-    for (int id :
-         {1050, 1044, 1045, 1046, 1047, 1147, 1056, 1108, 1062, 1040, 1042, 1035, 1039, 1048}) {
+    for (int id : {kBody, kDatum})
+        EXPECT_TRUE(find<QLineEdit>(&projection, id)->isReadOnly()) << id;
+    for (int id : {kRadius, kMainLat, kMainLon, kDelta1, kDelta2, kStrip, kCentralMeridian,
+                   kResolution, kScale, kRefLat, kRefLon, kRefX, kRefY, kRotation}) {
         EXPECT_FALSE(find<QLineEdit>(&projection, id)->isReadOnly()) << id;
     }
-    for (int id : {1005, 1026}) EXPECT_FALSE(find<QComboBox>(&projection, id)->isEditable()) << id;
-    EXPECT_NE(find<QCheckBox>(&projection, 1054), nullptr);
-    EXPECT_NE(find<QPushButton>(&projection, 1087), nullptr);
+    for (int id : {kProjection, kUnits})
+        EXPECT_FALSE(find<QComboBox>(&projection, id)->isEditable()) << id;
+    EXPECT_NE(find<QCheckBox>(&projection, kNatural), nullptr);
+    EXPECT_NE(find<QPushButton>(&projection, kDatumButton), nullptr);
 
     CDatumDlg datum;
-    for (int id : {1015, 1080}) EXPECT_FALSE(find<QComboBox>(&datum, id)->isEditable()) << id;
-    for (int id : {1081, 1082, 1059, 1060, 1061, 1071, 1041, 1042, 1062}) {
+    for (int id : {datum_ids::kDatum, datum_ids::kEllipsoid})
+        EXPECT_FALSE(find<QComboBox>(&datum, id)->isEditable()) << id;
+    for (int id : {datum_ids::kSemiMajor, datum_ids::kSemiMinor, datum_ids::kShiftX,
+                   datum_ids::kShiftY, datum_ids::kShiftZ, datum_ids::kOmega, datum_ids::kPsi,
+                   datum_ids::kEpsilon, datum_ids::kScaleCorrection}) {
         EXPECT_FALSE(find<QLineEdit>(&datum, id)->isReadOnly()) << id;
     }
 }
@@ -130,12 +138,12 @@ TEST(ProjectionDlgTexts, ListsInTheirOrder) {
         for (int i = 0; i < combo->count(); ++i) list << combo->itemText(i);
         return list;
     };
-    EXPECT_EQ(entries(1005), types);
-    EXPECT_EQ(entries(1026), (QStringList{"mm", "cm", "m ", "km", "pixel"}));
+    EXPECT_EQ(entries(kProjection), types);
+    EXPECT_EQ(entries(kUnits), (QStringList{"mm", "cm", "m ", "km", "pixel"}));
     dlg.reject();
 }
 
-const IdText kDatumIdTexts[] = {{1, "OK"}, {2, "Abbrechen"}};
+const IdText kDatumIdTexts[] = {{datum_ids::kOk, "OK"}, {datum_ids::kCancel, "Abbrechen"}};
 
 const char* const kDatumLabels[] = {
     "&Datum",
@@ -182,34 +190,35 @@ TEST(DatumDlgTexts, CaptionGroupLabelsButtonsAndLists) {
         for (int i = 0; i < combo->count(); ++i) list << combo->itemText(i);
         return list;
     };
-    EXPECT_EQ(entries(1015), (QStringList{"(individuell)", "WGS 84 (ECEF)", "CH1903 (Obs. Bern)",
-                                          "ED50", "MGI (Hermannskogel)",
-                                          "DHDN (Potsdam / Rauenberg)", "System 42/83 (Pulkov)"}));
-    EXPECT_EQ(entries(1080), (QStringList{"(individuell)",
-                                          "(Kugel)",
-                                          "Airy (1830)",
-                                          "Modified Airy",
-                                          "Australian National",
-                                          "Bessel (1841)",
-                                          "Bessel (Namibia 1841)",
-                                          "Clarke (1866)",
-                                          "Clarke (1880)",
-                                          "Everest (India 1830)",
-                                          "Everest (India 1956)",
-                                          "Everest (Malaysia 1969)",
-                                          "Everest (Malaysia Singapore 1948)",
-                                          "Everest (Pakistan)",
-                                          "Everest (Sabah Sarawak)",
-                                          "Modified Fischer (1960)",
-                                          "GRS (1980)",
-                                          "Helmert (1906)",
-                                          "Hough (1960)",
-                                          "Indonesian (1974)",
-                                          "International (1924) = Hayford (1909)",
-                                          "Krassovsky (1940)",
-                                          "South American (1969)",
-                                          "WGS 72",
-                                          "WGS 84"}));
+    EXPECT_EQ(entries(datum_ids::kDatum),
+              (QStringList{"(individuell)", "WGS 84 (ECEF)", "CH1903 (Obs. Bern)", "ED50",
+                           "MGI (Hermannskogel)", "DHDN (Potsdam / Rauenberg)",
+                           "System 42/83 (Pulkov)"}));
+    EXPECT_EQ(entries(datum_ids::kEllipsoid), (QStringList{"(individuell)",
+                                                           "(Kugel)",
+                                                           "Airy (1830)",
+                                                           "Modified Airy",
+                                                           "Australian National",
+                                                           "Bessel (1841)",
+                                                           "Bessel (Namibia 1841)",
+                                                           "Clarke (1866)",
+                                                           "Clarke (1880)",
+                                                           "Everest (India 1830)",
+                                                           "Everest (India 1956)",
+                                                           "Everest (Malaysia 1969)",
+                                                           "Everest (Malaysia Singapore 1948)",
+                                                           "Everest (Pakistan)",
+                                                           "Everest (Sabah Sarawak)",
+                                                           "Modified Fischer (1960)",
+                                                           "GRS (1980)",
+                                                           "Helmert (1906)",
+                                                           "Hough (1960)",
+                                                           "Indonesian (1974)",
+                                                           "International (1924) = Hayford (1909)",
+                                                           "Krassovsky (1940)",
+                                                           "South American (1969)",
+                                                           "WGS 72",
+                                                           "WGS 84"}));
     dlg.reject();
 }
 

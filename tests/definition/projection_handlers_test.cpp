@@ -14,6 +14,7 @@
 namespace {
 
 using namespace driver;
+using namespace projection_ids;
 
 class ProjectionHandlersTest : public ::testing::Test {
 protected:
@@ -70,20 +71,20 @@ struct ShowCase {
 // Main point longitude, strip number and (with natural coordinates) central
 // meridian show all members after a valid value; the others only take over.
 const ShowCase kShowCases[] = {
-    {"Kegelabbildung (flächentreu)", false, 1050, "+6.4e6", false},
-    {"Kegelabbildung (flächentreu)", false, 1044, "+45.0", false},
-    {"Kegelabbildung (flächentreu)", false, 1045, "+12.50", true},
-    {"Kegelabbildung (flächentreu)", false, 1046, "+40.0", false},
-    {"Kegelabbildung (flächentreu)", false, 1047, "+60.0", false},
-    {"Kegelabbildung (flächentreu)", false, 1062, "+2.5e4", false},
-    {"Kegelabbildung (flächentreu)", false, 1040, "+10.0", false},
-    {"Kegelabbildung (flächentreu)", false, 1042, "+10.0", false},
-    {"Kegelabbildung (flächentreu)", false, 1035, "+1.0", false},
-    {"Kegelabbildung (flächentreu)", false, 1039, "+1.0", false},
-    {"Kegelabbildung (flächentreu)", false, 1048, "+5.0", false},
-    {"UTM", false, 1147, "+32", true},
-    {"Gauß-Krüger (Allgemein)", true, 1056, "+13.50", true},
-    {"Gauß-Krüger (Allgemein)", false, 1056, "+13.50", false},
+    {"Kegelabbildung (flächentreu)", false, kRadius, "+6.4e6", false},
+    {"Kegelabbildung (flächentreu)", false, kMainLat, "+45.0", false},
+    {"Kegelabbildung (flächentreu)", false, kMainLon, "+12.50", true},
+    {"Kegelabbildung (flächentreu)", false, kDelta1, "+40.0", false},
+    {"Kegelabbildung (flächentreu)", false, kDelta2, "+60.0", false},
+    {"Kegelabbildung (flächentreu)", false, kScale, "+2.5e4", false},
+    {"Kegelabbildung (flächentreu)", false, kRefLat, "+10.0", false},
+    {"Kegelabbildung (flächentreu)", false, kRefLon, "+10.0", false},
+    {"Kegelabbildung (flächentreu)", false, kRefX, "+1.0", false},
+    {"Kegelabbildung (flächentreu)", false, kRefY, "+1.0", false},
+    {"Kegelabbildung (flächentreu)", false, kRotation, "+5.0", false},
+    {"UTM", false, kStrip, "+32", true},
+    {"Gauß-Krüger (Allgemein)", true, kCentralMeridian, "+13.50", true},
+    {"Gauß-Krüger (Allgemein)", false, kCentralMeridian, "+13.50", false},
 };
 
 TEST_F(ProjectionHandlersTest, WhichFieldHandlersShowAllMembers) {
@@ -109,14 +110,14 @@ TEST_F(ProjectionHandlersTest, OpeningDerivesFromTheTypeAndCancelRestoresTheMemb
     dlg.m_dRadius = 6371000.0;
     dlg.m_strUnits = dlg.m_strUnitX = dlg.m_strUnitY = "km";
     open();
-    EXPECT_EQ(text(&dlg, 1088), "Ellipsoid");
-    EXPECT_EQ(text(&dlg, 1056), "9");
-    EXPECT_EQ(text(&dlg, 1042), "9");
-    EXPECT_EQ(text(&dlg, 1035), "500000");
-    EXPECT_EQ(text(&dlg, 1026), "m ");
-    EXPECT_EQ(text(&dlg, 1049), "m ");
-    EXPECT_TRUE(shown(&dlg, 1147));
-    EXPECT_FALSE(shown(&dlg, 1050));
+    EXPECT_EQ(text(&dlg, kBody), "Ellipsoid");
+    EXPECT_EQ(text(&dlg, kCentralMeridian), "9");
+    EXPECT_EQ(text(&dlg, kRefLon), "9");
+    EXPECT_EQ(text(&dlg, kRefX), "500000");
+    EXPECT_EQ(text(&dlg, kUnits), "m ");
+    EXPECT_EQ(text(&dlg, kUnitX), "m ");
+    EXPECT_TRUE(shown(&dlg, kStrip));
+    EXPECT_FALSE(shown(&dlg, kRadius));
     key(Qt::Key_Escape);
     ASSERT_TRUE(closedWith(QDialog::Rejected));
     EXPECT_EQ(dlg.m_strBody, "");  // the copy was taken before the type was applied
@@ -128,22 +129,22 @@ TEST_F(ProjectionHandlersTest, OpeningDerivesFromTheTypeAndCancelRestoresTheMemb
 
 TEST_F(ProjectionHandlersTest, RecordWithoutAMapIsRefusedOnTheProjectionList) {
     open();
-    click(&dlg, 1);
+    click(&dlg, kOk);
     const geodesy::ProjectionParams accepted = dlg.m_params;
     open();
     // The conformal cylinder sends the pole to infinity: a reference point
     // there gives no finite offset.
-    choose(&dlg, 1005, QStringLiteral("Zylinderabbildung (winkeltreu)"));
-    click(&dlg, 1054);
-    type(&dlg, 1040, "-90");
+    choose(&dlg, kProjection, QStringLiteral("Zylinderabbildung (winkeltreu)"));
+    click(&dlg, kNatural);
+    type(&dlg, kRefLat, "-90");
     key(Qt::Key_Return);
     EXPECT_EQ(messages.texts(), QStringList{"Mit diesen Werten ist keine Abbildung möglich"});
     EXPECT_EQ(messages.messages[0].caption, "Falsche Eingabe");
     EXPECT_EQ(messages.messages[0].icon, platform::Icon::Exclamation);
     EXPECT_TRUE(dlg.isVisible());
-    EXPECT_TRUE(focused(&dlg, 1005));
+    EXPECT_TRUE(focused(&dlg, kProjection));
     EXPECT_EQ(dlg.m_params, accepted);
-    type(&dlg, 1040, "-89");
+    type(&dlg, kRefLat, "-89");
     key(Qt::Key_Return);
     ASSERT_TRUE(closedWith(QDialog::Accepted));
     EXPECT_TRUE(std::isfinite(dlg.m_params.offsetY));
@@ -153,26 +154,26 @@ TEST_F(ProjectionHandlersTest, UnitMemberSelectsTheFirstEntryBeginningWithIt) {
     dlg.m_bNatural = false;
     dlg.m_strUnits = "m";  // no blank: "mm" is the first entry that begins with it
     open();
-    EXPECT_EQ(text(&dlg, 1026), "mm");
-    click(&dlg, 1);
+    EXPECT_EQ(text(&dlg, kUnits), "mm");
+    click(&dlg, kOk);
     ASSERT_TRUE(closedWith(QDialog::Accepted));
     EXPECT_EQ(dlg.m_strUnits, "mm");
     EXPECT_EQ(dlg.m_params.unitMillimetres, 1.0);
 }
 
 TEST_F(ProjectionHandlersTest, IdsSharedWithTheDatumDialogFindTheOwnControls) {
-    for (int id : {1015, 1042, 1062}) {
+    for (int id : {datum_ids::kDatum, datum_ids::kEpsilon, datum_ids::kScaleCorrection}) {
         QWidget* own = platform::findControl(&dlg, id);
         if (own != nullptr) {
             EXPECT_FALSE(dlg.m_dlgDatum.isAncestorOf(own)) << id;
         }
         EXPECT_TRUE(dlg.m_dlgDatum.isAncestorOf(platform::findControl(&dlg.m_dlgDatum, id)));
     }
-    EXPECT_EQ(platform::findControl(&dlg, 1062), find<QLineEdit>(&dlg, 1062));
+    EXPECT_EQ(platform::findControl(&dlg, kScale), find<QLineEdit>(&dlg, kScale));
     open();
-    click(&dlg, 1054);
-    type(&dlg, 1062, "25000");
-    type(&dlg, 1042, "12");
+    click(&dlg, kNatural);
+    type(&dlg, kScale, "25000");
+    type(&dlg, kRefLon, "12");
     key(Qt::Key_Tab);
     EXPECT_EQ(dlg.m_dScale, 25000.0);
     EXPECT_EQ(dlg.m_dRefLon, 12.0);
