@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "platform/busy_cursor.h"
-#include "tests/support/recording_messages.h"
 #include "platform/run_frame.h"
 #include "test_dialogs.h"
+#include "tests/support/recording_messages.h"
 
 namespace {
 

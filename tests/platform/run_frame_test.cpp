@@ -7,9 +7,9 @@
 #include <QTimer>
 
 #include "platform/busy_cursor.h"
-#include "tests/support/recording_messages.h"
 #include "platform/run_frame.h"
 #include "test_dialogs.h"
+#include "tests/support/recording_messages.h"
 
 using platform::Icon;
 using platform::RunFrame;
