@@ -295,35 +295,7 @@ std::string checkField(const ProjectionDefinition& d, Field field) {
     return {};
 }
 
-namespace {
-
-constexpr std::array<Field, 16> kTabOrder = {
-    Field::ProjectionList, Field::Radius,     Field::MainLat, Field::MainLon,
-    Field::Delta1,         Field::Delta2,     Field::Strip,   Field::CentralMeridian,
-    Field::Units,          Field::Resolution, Field::Scale,   Field::RefLat,
-    Field::RefLon,         Field::RefX,       Field::RefY,    Field::Rotation,
-};
-
-}  // namespace
-
-std::optional<Refusal> checkDefinition(const ProjectionDefinition& d) {
-    for (Field field : kTabOrder) {
-        if (field == Field::Strip) continue;  // checked against the type below
-        const FieldState state = fieldState(d, field);
-        if (!state.shown || !state.enabled) continue;
-        if (std::string message = checkField(d, field); !message.empty()) {
-            return Refusal{field, message};
-        }
-    }
-    if (std::string message = checkStripNumber(d.strip, d.projectionName); !message.empty()) {
-        return Refusal{Field::Strip, message};
-    }
-    if (std::string message = checkStandardParallels(d.projectionName, d.delta1, d.delta2);
-        !message.empty()) {
-        return Refusal{Field::Delta1, message};
-    }
-    return std::nullopt;
-}
+namespace {}  // namespace
 
 ProjectionParams buildParams(const ProjectionDefinition& d, const DatumParams& datum) {
     ProjectionParams p;
@@ -348,18 +320,6 @@ ProjectionParams buildParams(const ProjectionDefinition& d, const DatumParams& d
     p.datum = datum;
     updateOffsets(p);
     return p;
-}
-
-std::optional<Refusal> acceptDefinition(const ProjectionDefinition& d, const DatumParams& datum,
-                                        ProjectionParams& record) {
-    if (std::optional<Refusal> refusal = checkDefinition(d)) return refusal;
-    ProjectionParams built = buildParams(d, datum);
-    if (!std::isfinite(calibrationFactor(built)) || !std::isfinite(built.offsetX) ||
-        !std::isfinite(built.offsetY)) {
-        return Refusal{Field::ProjectionList, "Mit diesen Werten ist keine Abbildung möglich"};
-    }
-    record = built;
-    return std::nullopt;
 }
 
 }  // namespace definition

@@ -167,19 +167,8 @@ struct Refusal {
 // The check of one field on its own (empty when it passes or has none).
 std::string checkField(const ProjectionDefinition& d, Field field);
 
-// The checks of OK: every shown and enabled field in tab order, the strip
-// number against the type, then the standard parallels.
-std::optional<Refusal> checkDefinition(const ProjectionDefinition& d);
-
 // The record of a definition and its datum, offsets derived by updateOffsets.
 geodesy::ProjectionParams buildParams(const ProjectionDefinition& d,
                                       const geodesy::DatumParams& datum);
-
-// The whole of OK after the take-over: the checks, then the record; a record
-// whose calibration factor or offsets are not finite is refused with "Mit
-// diesen Werten ist keine Abbildung möglich" on the projection list.
-std::optional<Refusal> acceptDefinition(const ProjectionDefinition& d,
-                                        const geodesy::DatumParams& datum,
-                                        geodesy::ProjectionParams& record);
 
 }  // namespace definition
