@@ -12,7 +12,7 @@
 namespace batch {
 namespace {
 
-constexpr std::array<OptionSpec, 4> kOptions = {{
+constexpr std::array<OptionRule, 4> kOptions = {{
     {"radius", 1},
     {"declination", 2},
     {"full-circle", 0},

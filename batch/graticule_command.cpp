@@ -21,7 +21,7 @@
 namespace batch {
 namespace {
 
-constexpr std::array<OptionSpec, 12> kOptions = {{
+constexpr std::array<OptionRule, 12> kOptions = {{
     {"projection", 1},
     {"format", 1},
     {"out", 1},

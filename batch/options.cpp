@@ -18,9 +18,9 @@ bool isOption(std::string_view arg) {
     return arg.size() > 2 && arg.starts_with("--");
 }
 
-const OptionSpec* findSpec(std::span<const OptionSpec> specs, std::string_view name) {
-    for (const OptionSpec& spec : specs) {
-        if (spec.name == name) return &spec;
+const OptionRule* findRule(std::span<const OptionRule> rules, std::string_view name) {
+    for (const OptionRule& rule : rules) {
+        if (rule.name == name) return &rule;
     }
     return nullptr;
 }
@@ -43,7 +43,7 @@ std::string ParsedOptions::text(std::string_view name, std::string_view fallback
     return v.empty() ? std::string(fallback) : v.front();
 }
 
-std::string parseOptions(std::span<const std::string> args, std::span<const OptionSpec> specs,
+std::string parseOptions(std::span<const std::string> args, std::span<const OptionRule> rules,
                          ParsedOptions& parsed) {
     parsed = ParsedOptions();
     bool onlyPositional = false;
@@ -70,20 +70,20 @@ std::string parseOptions(std::span<const std::string> args, std::span<const Opti
             inlineValue = std::string(name.substr(equals + 1));
             name = name.substr(0, equals);
         }
-        const OptionSpec* spec = findSpec(specs, name);
+        const OptionRule* rule = findRule(rules, name);
         const std::string label = "--" + std::string(name);
-        if (spec == nullptr) return "Unbekannte Option \"" + label + "\"";
+        if (rule == nullptr) return "Unbekannte Option \"" + label + "\"";
         if (parsed.has(name)) return "Option " + label + " ist mehrfach angegeben";
         std::vector<std::string> values;
         if (inlineValue) {
-            if (spec->valueCount != 1) return "Option " + label + " nimmt keinen Wert mit \"=\"";
+            if (rule->valueCount != 1) return "Option " + label + " nimmt keinen Wert mit \"=\"";
             values.push_back(*inlineValue);
         } else {
-            for (int v = 0; v < spec->valueCount; ++v) {
+            for (int v = 0; v < rule->valueCount; ++v) {
                 if (i + 1 >= args.size() || (isOption(args[i + 1]) && args[i + 1] != "--")) {
                     return "Option " + label + " braucht " +
-                           (spec->valueCount == 1 ? std::string("einen Wert")
-                                                  : std::to_string(spec->valueCount) + " Werte");
+                           (rule->valueCount == 1 ? std::string("einen Wert")
+                                                  : std::to_string(rule->valueCount) + " Werte");
                 }
                 values.push_back(args[++i]);
             }

@@ -17,7 +17,8 @@
 
 namespace batch {
 
-struct OptionSpec {
+// One option a command takes.
+struct OptionRule {
     std::string_view name;  // without the leading "--"
     int valueCount;         // 0 for a switch, 1 or 2
 };
@@ -32,14 +33,14 @@ public:
     const std::vector<std::string>& positional() const { return positional_; }
 
 private:
-    friend std::string parseOptions(std::span<const std::string>, std::span<const OptionSpec>,
+    friend std::string parseOptions(std::span<const std::string>, std::span<const OptionRule>,
                                     ParsedOptions&);
     std::map<std::string, std::vector<std::string>> values_;
     std::vector<std::string> positional_;
 };
 
 // Empty when every argument fits the table, else the problem.
-std::string parseOptions(std::span<const std::string> args, std::span<const OptionSpec> specs,
+std::string parseOptions(std::span<const std::string> args, std::span<const OptionRule> rules,
                          ParsedOptions& parsed);
 
 // A decimal number as the dialogs take it (a decimal point, or one comma

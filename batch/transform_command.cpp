@@ -28,7 +28,7 @@
 namespace batch {
 namespace {
 
-constexpr std::array<OptionSpec, 10> kTransformOptions = {{
+constexpr std::array<OptionRule, 10> kTransformOptions = {{
     {"projection1", 1},
     {"projection2", 1},
     {"projections", 1},
@@ -41,7 +41,7 @@ constexpr std::array<OptionSpec, 10> kTransformOptions = {{
     {"yes", 0},
 }};
 
-constexpr std::array<OptionSpec, 6> kPointOptions = {{
+constexpr std::array<OptionRule, 6> kPointOptions = {{
     {"projection1", 1},
     {"projection2", 1},
     {"projections", 1},

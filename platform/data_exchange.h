@@ -3,9 +3,9 @@
 // member in member order. Numbers are read and written in the classic locale
 // (non-finite and overflowing values are refused; one decimal comma is read
 // as the point, "52,4" is 52.4, and shown back with the point) and shown in
-// general notation with up to 15 significant digits. A field that
-// does not parse shows the framework's message, takes the focus and stops the
-// exchange, so later members keep their values.
+// general notation with up to 15 significant digits. A field that does not
+// parse shows the exchange's own message ("Bitte geben Sie eine Zahl ein."),
+// takes the focus and stops the exchange, so later members keep their values.
 
 #include <cstdint>
 #include <string>

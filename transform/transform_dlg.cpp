@@ -425,8 +425,8 @@ bool CTransformDlg::confirmUnits(const transform::TransformSnapshot& snapshot) {
 
 void CTransformDlg::onSaveClicked() {
     if (!mayStartRun()) return;
-    // A field that does not parse ends the command: the framework showed its
-    // message and gave it the focus.
+    // A field that does not parse ends the command: the data exchange showed
+    // its message and gave the field the focus.
     if (!updateData(true)) return;
     if (!checkBeforeSaving()) return;
     const fileio::FileFormat* format = fileio::findFileFormat(m_strFileFormat);

@@ -9,9 +9,9 @@
 
 namespace {
 
-using batch::OptionSpec;
+using batch::OptionRule;
 
-constexpr std::array<OptionSpec, 4> kSpecs = {{
+constexpr std::array<OptionRule, 4> kRules = {{
     {"south", 1},
     {"declination", 2},
     {"yes", 0},
@@ -44,7 +44,7 @@ TEST(Options, ParseTable) {
     for (const ParseCase& c : kParseCases) {
         SCOPED_TRACE(c.args.empty() ? "" : c.args.front());
         batch::ParsedOptions parsed;
-        EXPECT_EQ(batch::parseOptions(c.args, kSpecs, parsed), c.problem);
+        EXPECT_EQ(batch::parseOptions(c.args, kRules, parsed), c.problem);
         if (*c.problem) continue;
         EXPECT_EQ(parsed.values("south"), c.south);
         EXPECT_EQ(parsed.positional(), c.positional);

@@ -321,8 +321,8 @@ TEST_F(TransformDialog, SameFileUnderAnotherNameIsRefused) {
     }
 }
 
-// A field that does not parse ends "&Speichern" with the framework's message
-// and focus; a No to a unit question of the metafile ends it before any file
+// A field that does not parse ends "&Speichern" with the data exchange's own
+// message and focus; a No to a unit question of the metafile ends it before any file
 // is opened.
 TEST_F(TransformDialog, SaveStopsBeforeTheRun) {
     prepareRun();
