@@ -9,6 +9,7 @@
 #include "definition/type_rules.h"
 #include "geodesy/catalogues.h"
 #include "geodesy/projection_names.h"
+#include "transform/file_transform.h"
 #include "transform/modes.h"
 
 namespace fuzz {
@@ -151,6 +152,24 @@ void CheckingFeedback::stopped() {
 
 void CheckingFeedback::expectBalanced() const {
     if (starts_ != stops_) std::abort();
+}
+
+int runTransformation(fileio::FileFormatKind kind, const std::uint8_t* data, std::size_t size) {
+    const FuzzInput input = splitInput(data, size);
+    MemorySource& source = memorySource();
+    if (!source.assign(input.file)) return 0;
+    transform::FileTransformRequest request;
+    request.snapshot = kind == fileio::FileFormatKind::Text ? textSnapshot(input.setup)
+                                                            : vectorSnapshot(input.setup);
+    request.sourcePath = source.path();
+    request.targetPath = kDiscardPath;
+    CheckingFeedback feedback;
+    const transform::FileTransformResult result = transform::transformFile(kind, request, feedback);
+    feedback.expectBalanced();
+    if (result.status != transform::FileTransformStatus::Finished || result.unmappedPoints < 0) {
+        std::abort();
+    }
+    return 0;
 }
 
 }  // namespace fuzz

@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "fileio/feedback.h"
+#include "fileio/file_formats.h"
 #include "transform/transform_request.h"
 
 namespace fuzz {
@@ -76,5 +77,11 @@ private:
     int starts_ = 0;
     int stops_ = 0;
 };
+
+// One input through the file transformation of a format: the set-up byte
+// picks the snapshot (textSnapshot or vectorSnapshot), the source is the rest,
+// the target a device. Aborts when the feedback is out of order or the run
+// does not finish (a regular source and a device target cannot fail).
+int runTransformation(fileio::FileFormatKind kind, const std::uint8_t* data, std::size_t size);
 
 }  // namespace fuzz
