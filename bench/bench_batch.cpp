@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "batch/console.h"
+#include "bench_feedback.h"
 #include "definition/definition_file.h"
 #include "geodesy/engine.h"
 #include "graticule/generate.h"
@@ -66,14 +67,6 @@ definition::DefinitionFile definitionOf(const char* text) {
     return file;
 }
 
-class SilentFeedback : public fileio::Feedback {
-public:
-    void started() override {}
-    void setProgress(int) override {}
-    void pump() override {}
-    void stopped() override {}
-};
-
 int runBatch(const std::vector<std::string>& args) {
     std::ostringstream out;
     std::ostringstream err;
@@ -87,7 +80,7 @@ void BM_GraticuleCore(benchmark::State& state) {
     for (auto _ : state) {
         const auto writer =
             graticule::makeWriter("Textdatei", {}, out, 1000.0, graticule::localTimeOf(0));
-        SilentFeedback feedback;
+        bench::SilentFeedback feedback;
         graticule::generateGraticule(d.params, {kDense, out}, *writer, feedback);
     }
     state.counters["points/s"] =
@@ -134,7 +127,7 @@ void BM_TransformCore(benchmark::State& state) {
     request.sourcePath = dir() + "/in.txt";
     request.targetPath = dir() + "/core.out";
     for (auto _ : state) {
-        SilentFeedback feedback;
+        bench::SilentFeedback feedback;
         transform::transformTextFile(request, feedback);
     }
     state.counters["lines/s"] =

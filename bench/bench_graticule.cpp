@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_feedback.h"
 #include "geodesy/engine.h"
 #include "geodesy/prepared_projection.h"
 #include "geodesy/projection_names.h"
@@ -20,6 +21,7 @@
 #include "graticule/stepping.h"
 #include "graticule/text_writer.h"
 #include "platform/run_frame.h"
+#include "tests/support/bonne_record.h"
 
 namespace {
 
@@ -29,32 +31,12 @@ using namespace graticule;
 // points and 101 meridians of 5001 points, 1,025,153 points in all.
 const GraticuleExtent kDense = {0.0, 50.0, 0.0, 100.0, 1.0, 0.01, 0.01};
 
-geodesy::ProjectionParams bonne() {
-    geodesy::ProjectionParams p;
-    p.projectionName = std::string(geodesy::kBonne);
-    p.scaleDenominator = 1000000.0;
-    p.sphereRadius = 6371000.0;
-    p.mainPointLat = 90.0;
-    p.delta1 = 30.0;
-    p.delta2 = 50.0;
-    p.unitMillimetres = 1.0;
-    return geodesy::updateOffsets(p);
-}
-
 // The pump of the application's run frame, without a dialog to lock.
 class PumpingFeedback : public fileio::Feedback {
 public:
     void started() override {}
     void setProgress(int) override {}
     void pump() override { platform::pumpMessages(); }
-    void stopped() override {}
-};
-
-class SilentFeedback : public fileio::Feedback {
-public:
-    void started() override {}
-    void setProgress(int) override {}
-    void pump() override {}
     void stopped() override {}
 };
 
@@ -113,7 +95,7 @@ void runWriters(benchmark::State& state, const PointProjector& projector,
 
 // The whole run as the dialog makes it: engine, writer, file, pump.
 void BM_Generate(benchmark::State& state) {
-    const EngineProjector projector(bonne());
+    const EngineProjector projector(test_records::bonne(1.0));
     PumpingFeedback feedback;
     runWriters(state, projector, feedback);
 }
@@ -127,7 +109,7 @@ BENCHMARK(BM_Generate)
 // one parallel of 1,000,001 points, counted in a pass of its own before it is
 // written (compare s/point with BM_Generate/1, whose lines are held).
 void BM_MetafileLongLine(benchmark::State& state) {
-    const EngineProjector projector(bonne());
+    const EngineProjector projector(test_records::bonne(1.0));
     PumpingFeedback feedback;
     const GraticuleExtent extent = {0.0, 0.0, 0.0, 100.0, 10.0, 0.0001, 1.0};
     const std::string path = targetPath(kMetafile);
@@ -147,7 +129,7 @@ BENCHMARK(BM_MetafileLongLine)->Unit(benchmark::kMillisecond);
 // Formatting and writing alone: a projection that costs nothing, no pump.
 void BM_FormatAndWrite(benchmark::State& state) {
     const CheapProjector projector;
-    SilentFeedback feedback;
+    bench::SilentFeedback feedback;
     runWriters(state, projector, feedback);
 }
 BENCHMARK(BM_FormatAndWrite)
@@ -158,7 +140,7 @@ BENCHMARK(BM_FormatAndWrite)
 
 // The projection of the same points alone.
 void BM_ProjectionOnly(benchmark::State& state) {
-    const geodesy::PreparedProjection projection(bonne());
+    const geodesy::PreparedProjection projection(test_records::bonne(1.0));
     int64_t points = 0;
     for (auto _ : state) {
         points = 0;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_feedback.h"
 #include "fileio/line_reader.h"
 #include "fileio/number_format.h"
 #include "fileio/number_reader.h"
@@ -28,16 +29,6 @@ namespace {
 using namespace transform;
 
 constexpr int kLines = 1'000'000;
-
-class CountingFeedback : public fileio::Feedback {
-public:
-    void started() override {}
-    void setProgress(int position) override { last = position; }
-    void pump() override { ++pumps; }
-    void stopped() override {}
-    int last = 0;
-    long long pumps = 0;
-};
 
 geodesy::ProjectionParams sphereType(std::string_view type) {
     geodesy::ProjectionParams p;
@@ -133,7 +124,7 @@ void runWhole(benchmark::State& state, const TransformSnapshot& s, const std::st
     const std::string target = source + ".out";
     const FileTransformRequest request{s, source, target};
     for (auto _ : state) {
-        CountingFeedback feedback;
+        bench::CountingFeedback feedback;
         const FileTransformResult result = transformTextFile(request, feedback);
         if (result.status != FileTransformStatus::Finished || feedback.pumps != kLines) {
             state.SkipWithError("run failed");
@@ -257,7 +248,7 @@ void BM_FormatLines(benchmark::State& state) {
 
 // One progress position and one pump per line through the interface.
 void BM_FeedbackCalls(benchmark::State& state) {
-    CountingFeedback counting;
+    bench::CountingFeedback counting;
     fileio::Feedback& feedback = counting;
     for (auto _ : state) {
         for (int i = 0; i < kLines; ++i) {

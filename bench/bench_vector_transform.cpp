@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bench_feedback.h"
 #include "definition/type_rules.h"
 #include "fileio/number_format.h"
 #include "geodesy/catalogues.h"
@@ -24,16 +25,6 @@ namespace {
 constexpr int kRecords = 1000;
 constexpr int kPointsPerRecord = 1000;
 constexpr double kScale = 100000.0;
-
-class CountingFeedback : public fileio::Feedback {
-public:
-    void started() override {}
-    void setProgress(int position) override { last = position; }
-    void pump() override { ++pumps; }
-    void stopped() override {}
-    int last = 0;
-    long long pumps = 0;
-};
 
 // The strip system's own calibration (metres on the ground, false easting
 // and northing) taken to the map at 1 : 100,000 in the given unit.
@@ -128,7 +119,7 @@ void runFile(benchmark::State& state, const std::string& source, const char* tar
              const transform::TransformSnapshot& s, Run transformFile) {
     const transform::FileTransformRequest request{s, source, tempPath(targetName)};
     for (auto _ : state) {
-        CountingFeedback feedback;
+        bench::CountingFeedback feedback;
         const transform::FileTransformResult result = transformFile(request, feedback);
         if (result.status != transform::FileTransformStatus::Finished ||
             result.unmappedPoints != 0) {
