@@ -10,15 +10,12 @@
 #include "definition/projection_dlg.h"
 #include "geodesy/catalogues.h"
 #include "tests/support/recording_messages.h"
+#include "tests/support/snapshot.h"
 
 namespace {
 
 bool save(QWidget& dialog, const QDir& dir, const char* name) {
-    dialog.show();
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    const QString path = dir.filePath(QString::fromUtf8(name) + ".png");
-    const bool ok = dialog.grab().save(path);
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    const bool ok = snapshot::save(dialog, dir, QString::fromUtf8(name));
     dialog.hide();
     return ok;
 }
@@ -40,12 +37,8 @@ bool datum(const QDir& dir, const char* name, const std::function<void(CDatumDlg
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: snap_definition OUTPUT_DIRECTORY\n");
-        return 2;
-    }
-    QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.mkpath(QStringLiteral("."))) return 1;
+    QDir dir;
+    if (!snapshot::outputFolder(argc, argv, dir)) return 2;
     platform::RecordingMessageService messages;  // no real boxes
 
     bool ok = true;

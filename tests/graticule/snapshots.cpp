@@ -11,33 +11,18 @@
 #include "graticule/graticule_dlg.h"
 #include "graticule/metafile_settings_dlg.h"
 #include "platform/controls.h"
+#include "tests/support/snapshot.h"
 
-namespace {
-
-bool save(QWidget& dialog, const QDir& dir, const QString& name) {
-    dialog.show();
-    if (!QTest::qWaitForWindowExposed(&dialog)) return false;
-    QTest::qWait(50);
-    const QString path = dir.filePath(name + ".png");
-    if (!dialog.grab().save(path)) return false;
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
-        return 2;
-    }
-    QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.mkpath(QStringLiteral("."))) return 1;
+    QDir dir;
+    if (!snapshot::outputFolder(argc, argv, dir)) return 2;
     bool ok = true;
 
     CGraticuleDlg graticule;
-    ok &= save(graticule, dir, QStringLiteral("graticule_defaults"));
+    ok &= snapshot::save(graticule, dir, QStringLiteral("graticule_defaults"));
     graticule.hide();
 
     graticule.m_dSouth = 35.5;
@@ -51,15 +36,15 @@ int main(int argc, char** argv) {
         definition::projectionSummary(std::string(geodesy::kGaussKruegerAustria), 31, 0.0);
     graticule.m_strFileFormat = "Quorin Meta-Datei";
     graticule.m_strTargetFile = "/home/kartograf/Österreich/Gradnetz_Übersicht_1_500000.met";
-    ok &= save(graticule, dir, QStringLiteral("graticule_metafile"));
+    ok &= snapshot::save(graticule, dir, QStringLiteral("graticule_metafile"));
 
     graticule.setRunning(true);
     platform::findControlAs<QProgressBar>(&graticule, 1105)->setValue(42);
-    ok &= save(graticule, dir, QStringLiteral("graticule_running"));
+    ok &= snapshot::save(graticule, dir, QStringLiteral("graticule_running"));
     graticule.setRunning(false);
     graticule.hide();
 
     CMetafileSettingsDlg settings;
-    ok &= save(settings, dir, QStringLiteral("metafile_settings"));
+    ok &= snapshot::save(settings, dir, QStringLiteral("metafile_settings"));
     return ok ? 0 : 1;
 }

@@ -12,22 +12,12 @@
 
 #include "platform/controls.h"
 #include "platform/messages.h"
+#include "tests/support/snapshot.h"
 #include "transform/modes.h"
 #include "transform/transform_dlg.h"
 #include "transform_dlg_sides.h"
 
 namespace {
-
-bool save(QWidget& widget, const QDir& dir, const QString& name) {
-    widget.show();
-    widget.activateWindow();  // so that the focused control shows its focus
-    if (!QTest::qWaitForWindowActive(&widget)) return false;
-    QTest::qWait(50);
-    const QString path = dir.filePath(name + ".png");
-    if (!widget.grab().save(path)) return false;
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
 
 // Draws every message box into a picture instead of waiting for a user.
 class PictureMessages : public platform::MessageService {
@@ -45,7 +35,7 @@ public:
         box.setIcon(icon == platform::Icon::Error ? QMessageBox::Critical : QMessageBox::Warning);
         box.setStandardButtons(QMessageBox::Ok);
         box.setModal(false);
-        ok = save(box, dir_, name_) && ok;
+        ok = snapshot::save(box, dir_, name_) && ok;
         return platform::Answer::Ok;
     }
     QString chooseOpenFile(QWidget*, const QString&, const QString&, const QString&) override {
@@ -76,17 +66,13 @@ protected:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
-        return 2;
-    }
-    QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.mkpath(QStringLiteral("."))) return 1;
+    QDir dir;
+    if (!snapshot::outputFolder(argc, argv, dir)) return 2;
     bool ok = true;
 
     SnapshotTransformDlg dialog;
     dialog.setModal(true);
-    ok &= save(dialog, dir, QStringLiteral("transform_defaults"));
+    ok &= snapshot::save(dialog, dir, QStringLiteral("transform_defaults"));
 
     // Bonn on side 1; defining side 2 carries it over from ED50 to DHDN.
     dialog.m_dLat1 = 50.7374;
@@ -101,7 +87,7 @@ int main(int argc, char** argv) {
     dialog.m_strSourceFile = "/home/kartograf/Messpunkte/Bonn_UTM32.txt";
     dialog.m_strTargetFile = "/home/kartograf/Messpunkte/Bonn_GK2.txt";
     dialog.updateData(false);
-    ok &= save(dialog, dir, QStringLiteral("transform_both_sides"));
+    ok &= snapshot::save(dialog, dir, QStringLiteral("transform_both_sides"));
 
     // The same file under two names: refused, the focus on the source's "...".
     dialog.m_strTargetFile = "/home/kartograf/Messpunkte/./Bonn_UTM32.txt";
@@ -111,11 +97,11 @@ int main(int argc, char** argv) {
         platform::findControlAs<QPushButton>(&dialog, kSave)->click();
         ok &= boxes.ok;
     }
-    ok &= save(dialog, dir, QStringLiteral("transform_failed_check"));
+    ok &= snapshot::save(dialog, dir, QStringLiteral("transform_failed_check"));
 
     dialog.setRunning(true);
     platform::findControlAs<QProgressBar>(&dialog, kProgress)->setValue(42);
-    ok &= save(dialog, dir, QStringLiteral("transform_running"));
+    ok &= snapshot::save(dialog, dir, QStringLiteral("transform_running"));
     dialog.setRunning(false);
     return ok ? 0 : 1;
 }
