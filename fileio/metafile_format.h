@@ -10,8 +10,6 @@
 
 namespace fileio::metafile {
 
-inline constexpr int kEndCode = 0;
-inline constexpr int kStartCode = 1;
 inline constexpr int kTextCode = 5;
 inline constexpr int kLineCode = 11;       // a polyline: one point per body line
 inline constexpr int kPointMarkCode = 12;  // a point symbol

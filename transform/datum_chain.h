@@ -49,8 +49,6 @@ class DatumChain {
 public:
     DatumChain(const geodesy::DatumParams& from, const geodesy::DatumParams& to);
     GeoPoint apply(const GeoPoint& point) const;
-    // True when the two datums count as one (the point comes back unchanged).
-    bool isShortcut() const { return shortcut_; }
 
 private:
     geodesy::DatumParams from_;

@@ -12,11 +12,6 @@ FileRun::FileRun(const FileTransformRequest& request, fileio::Feedback& feedback
                  const FileRunOptions& options)
     : request_(request), feedback_(feedback), options_(options), points_(request.snapshot) {}
 
-FileRun::~FileRun() {
-    source_.close();
-    // The output file closes itself.
-}
-
 FileTransformStatus FileRun::open() {
     if (options_.sourceDescriptor >= 0) {
         source_.openDescriptor(options_.sourceDescriptor);

@@ -43,7 +43,7 @@ class FileRun {
 public:
     FileRun(const FileTransformRequest& request, fileio::Feedback& feedback,
             const FileRunOptions& options = {});
-    ~FileRun();  // closes what is still open, without feedback
+    ~FileRun() = default;  // source and output close themselves, without feedback
     FileRun(const FileRun&) = delete;
     FileRun& operator=(const FileRun&) = delete;
 
