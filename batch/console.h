@@ -7,6 +7,7 @@
 #include <string>
 
 #include "definition/definition_file.h"
+#include "fileio/output_file.h"
 
 namespace batch {
 
@@ -31,7 +32,7 @@ struct Outcome {
 
 // "-" as a path: standard input or standard output.
 inline bool isStandardStream(const std::string& path) {
-    return path == "-";
+    return path == fileio::kStandardOutputPath;
 }
 
 // Reads a definition file ("-": the console's input) through the dialog's
