@@ -10,6 +10,8 @@ namespace fileio {
 
 inline constexpr const char* kFinishedCaption = "Fertig";
 inline constexpr const char* kFileAccessCaption = "Dateizugriff";
+// The caption of the question asked when the metafile units are not pixels.
+inline constexpr const char* kUnitsCaption = "Einheiten";
 
 // "Datei : "<path>" erzeugt !"
 std::string createdText(std::string_view path);

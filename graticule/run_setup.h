@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "fileio/file_texts.h"
 #include "graticule/extent.h"
 #include "graticule/graticule_writer.h"
 #include "graticule/metafile_writer.h"
@@ -19,7 +20,7 @@ inline constexpr const char* kSouthAboveNorth =
     "Wert für südliche Breite muss kleiner sein als für nördliche Breite";
 inline constexpr const char* kWestBeyondEast =
     "Wert für westliche Länge muss kleiner sein als für östliche Länge";
-inline constexpr const char* kUnitsCaption = "Einheiten";
+using fileio::kUnitsCaption;  // the caption of kUnitsQuestion
 inline constexpr const char* kUnitsQuestion =
     "Die Einheiten sind nicht auf Pixel eingestellt !\n\nTrotzdem fortfahren ?";
 

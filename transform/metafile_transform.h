@@ -17,13 +17,12 @@
 #include <vector>
 
 #include "fileio/feedback.h"
+#include "fileio/file_texts.h"
 #include "transform/transform_request.h"
 
 namespace transform {
 
-inline constexpr const char* kUnitsCaption = "Einheiten";
-
-// The questions (Yes/No, caption kUnitsCaption) to ask before a metafile run,
+// The questions (Yes/No, caption fileio::kUnitsCaption) to ask before a metafile run,
 // in the order to ask them: one per side whose unit text is not exactly
 // "pixel", side 1 first, whatever the direction of the run. A No to any of
 // them ends the run before a file is opened.

@@ -416,7 +416,7 @@ transform::FileTransformRequest CTransformDlg::takeSnapshot() const {
 bool CTransformDlg::confirmUnits(const transform::TransformSnapshot& snapshot) {
     for (const std::string& question : transform::metafileUnitQuestions(snapshot)) {
         const platform::Answer answer =
-            platform::showMessage(this, qt(question), QString::fromUtf8(transform::kUnitsCaption),
+            platform::showMessage(this, qt(question), QString::fromUtf8(fileio::kUnitsCaption),
                                   platform::Icon::Question, platform::Buttons::YesNo);
         if (answer != platform::Answer::Yes) return false;
     }

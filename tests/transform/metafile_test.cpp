@@ -185,7 +185,7 @@ TEST(MetafileTransform, UnitQuestionsForEachSideInOrder) {
             EXPECT_EQ(transform::metafileUnitQuestions(snapshot), c.questions) << c.units1;
         }
     }
-    EXPECT_STREQ(transform::kUnitsCaption, "Einheiten");
+    EXPECT_STREQ(fileio::kUnitsCaption, "Einheiten");
 }
 
 }  // namespace
