@@ -138,12 +138,10 @@ int runGraticule(std::span<const std::string> args, Console& console) {
         return refuse(console, kExitInput, optionProblem(option, extentProblem.message));
     }
     const graticule::PointEstimate estimate = graticule::estimatePoints(extent, format);
-    if (std::string problem = graticule::lineLimitProblem(estimate, format); !problem.empty()) {
-        // The step of the longer lines, as the dialog puts the focus there.
-        const bool parallelsLonger = (extent.east - extent.west) / extent.parallelStep >=
-                                     (extent.north - extent.south) / extent.meridianStep;
-        return refuse(console, kExitInput,
-                      optionProblem(parallelsLonger ? "parallel-step" : "meridian-step", problem));
+    if (const graticule::ExtentProblem problem = graticule::lineLimitProblem(estimate, format);
+        !problem.message.empty()) {
+        const std::string_view option = kExtentOptions[static_cast<size_t>(problem.field)];
+        return refuse(console, kExitInput, optionProblem(option, problem.message));
     }
     const bool yes = options.has("yes");
     if (std::string question = graticule::largeRunQuestion(estimate); !question.empty() && !yes) {

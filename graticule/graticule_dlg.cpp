@@ -199,12 +199,10 @@ bool CGraticuleDlg::checkBeforeSaving() {
 
 bool CGraticuleDlg::confirmRunSize() {
     const graticule::PointEstimate estimate = graticule::estimatePoints(extent(), m_strFileFormat);
-    if (const std::string problem = graticule::lineLimitProblem(estimate, m_strFileFormat);
-        !problem.empty()) {
-        // The focus goes to the step of the longer lines.
-        const bool parallelsLonger =
-            (m_dEast - m_dWest) / m_dParallelStep >= (m_dNorth - m_dSouth) / m_dMeridianStep;
-        return refuse(parallelsLonger ? ui_->editParallelStep : ui_->editMeridianStep, problem);
+    if (const graticule::ExtentProblem problem =
+            graticule::lineLimitProblem(estimate, m_strFileFormat);
+        !problem.message.empty()) {
+        return refuse(extentEdits_[problem.field], problem.message);
     }
     const std::string question = graticule::largeRunQuestion(estimate);
     if (question.empty()) return true;
@@ -232,7 +230,7 @@ void CGraticuleDlg::onSaveClicked() {
     if (!confirmRunSize()) return;
     if (graticule::needsUnitQuestion(m_strFileFormat, m_dlgProjection.m_strUnits)) {
         const platform::Answer answer =
-            platform::showMessage(this, qt(graticule::kUnitsQuestion), qt(graticule::kUnitsCaption),
+            platform::showMessage(this, qt(graticule::kUnitsQuestion), qt(fileio::kUnitsCaption),
                                   platform::Icon::Question, platform::Buttons::YesNo);
         if (answer != platform::Answer::Yes) return;
     }

@@ -58,7 +58,10 @@ PointEstimate estimatePoints(const GraticuleExtent& e, std::string_view fileForm
     PointEstimate estimate;
     estimate.points = parallels * perParallel + meridians * perMeridian;
     if (parallels > 0) estimate.longestLine = perParallel;
-    if (meridians > 0) estimate.longestLine = std::max(estimate.longestLine, perMeridian);
+    if (meridians > 0 && perMeridian > estimate.longestLine) {
+        estimate.longestLine = perMeridian;
+        estimate.longestStep = ExtentField::MeridianStep;
+    }
     estimate.bytes = estimate.points * bytesPerPoint(fileFormat);
     return estimate;
 }
@@ -70,11 +73,14 @@ std::string largeRunQuestion(const PointEstimate& estimate) {
            " GB).\n\nTrotzdem fortfahren ?";
 }
 
-std::string lineLimitProblem(const PointEstimate& estimate, std::string_view fileFormat) {
+ExtentProblem lineLimitProblem(const PointEstimate& estimate, std::string_view fileFormat) {
     constexpr double kMaxCount = std::numeric_limits<int32_t>::max();
-    if (fileFormat != fileio::kMetafileFormat || !(estimate.longestLine > kMaxCount)) return {};
-    return "Eine Linie des Kartennetzes hätte mehr als 2147483647 Punkte; eine Meta-Datei "
-           "nimmt höchstens 2147483647 Punkte je Linie auf.";
+    if (fileFormat != fileio::kMetafileFormat || !(estimate.longestLine > kMaxCount)) {
+        return {estimate.longestStep, {}};
+    }
+    return {estimate.longestStep,
+            "Eine Linie des Kartennetzes hätte mehr als 2147483647 Punkte; eine Meta-Datei "
+            "nimmt höchstens 2147483647 Punkte je Linie auf."};
 }
 
 }  // namespace graticule

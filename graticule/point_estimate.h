@@ -15,7 +15,9 @@ namespace graticule {
 struct PointEstimate {
     double points = 0.0;       // all points of the run
     double longestLine = 0.0;  // the points of its longest line
-    double bytes = 0.0;        // the size of the file in the chosen format
+    // The step field of the longest line: ParallelStep when it is a parallel.
+    ExtentField longestStep = ExtentField::ParallelStep;
+    double bytes = 0.0;  // the size of the file in the chosen format
 };
 
 // For a checked extent (checkWholeExtent passes) and a format list name.
@@ -30,8 +32,8 @@ inline constexpr const char* kLargeRunCaption = "Kartennetz";
 std::string largeRunQuestion(const PointEstimate& estimate);
 
 // For a metafile whose longest line has more points than the count field of
-// a record header holds (2147483647), the message that refuses the run;
-// else empty.
-std::string lineLimitProblem(const PointEstimate& estimate, std::string_view fileFormat);
+// a record header holds (2147483647), the message that refuses the run on
+// the step field of that line; else an empty message.
+ExtentProblem lineLimitProblem(const PointEstimate& estimate, std::string_view fileFormat);
 
 }  // namespace graticule

@@ -59,11 +59,18 @@ TEST(RunLimits, EstimateMatchesTheRunAndAsksAboveFiftyMillion) {
 TEST(RunLimits, MetafileLinesBeyondTheCountFieldAreRefused) {
     const GraticuleExtent extent{0, 0, -180, 180, 10, 1e-7, 1};  // 3.6e9 points on the equator
     const PointEstimate estimate = estimatePoints(extent, "Quorin Meta-Datei");
-    EXPECT_NE(lineLimitProblem(estimate, "Quorin Meta-Datei").find("2147483647"),
-              std::string::npos);
-    EXPECT_EQ(lineLimitProblem(estimate, "Textdatei"), "");
+    const ExtentProblem problem = lineLimitProblem(estimate, "Quorin Meta-Datei");
+    EXPECT_NE(problem.message.find("2147483647"), std::string::npos);
+    EXPECT_EQ(problem.field, ExtentField::ParallelStep);
+    // The meridian 0 of 1.8e10 points blames the meridian step.
+    const ExtentProblem meridian = lineLimitProblem(
+        estimatePoints({-90, 90, 0, 0, 10, 1, 1e-8}, "Quorin Meta-Datei"), "Quorin Meta-Datei");
+    EXPECT_EQ(meridian.field, ExtentField::MeridianStep);
+    EXPECT_NE(meridian.message, "");
+    EXPECT_EQ(lineLimitProblem(estimate, "Textdatei").message, "");
     EXPECT_EQ(lineLimitProblem(estimatePoints(GraticuleExtent{}, "Quorin Meta-Datei"),
-                               "Quorin Meta-Datei"),
+                               "Quorin Meta-Datei")
+                  .message,
               "");
 }
 
