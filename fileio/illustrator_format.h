@@ -3,6 +3,7 @@
 // path operators that carry coordinates, and the unit conversions between
 // PostScript points and a projection's output unit.
 
+#include <cmath>
 #include <string_view>
 
 namespace fileio::illustrator {
@@ -33,11 +34,23 @@ inline constexpr char kLineToSmooth = 'l';
 // Curve operators with three points ("x1 y1 x2 y2 x3 y3 op").
 inline constexpr char kCurveTo = 'c';
 inline constexpr char kCurveToSmooth = 'C';
+// The one-point and the three-point operators as sets.
+inline constexpr std::string_view kPointOperators = "mLl";
+inline constexpr std::string_view kCurveOperators = "cC";
+static_assert(kPointOperators[0] == kMoveTo && kPointOperators[1] == kLineTo &&
+              kPointOperators[2] == kLineToSmooth);
+static_assert(kCurveOperators[0] == kCurveTo && kCurveOperators[1] == kCurveToSmooth);
 // Curve operators with two points ("x1 y1 x2 y2 op"): the first or the last
 // control point coincides with an end point.
 inline constexpr std::string_view kTwoPointCurves = "vVyY";
 
 // The largest magnitude a PostScript real can hold.
 inline constexpr double kMaxReal = 3.4e38;
+
+// A coordinate in points that may be written: finite and within the range
+// of a PostScript real (a PostScript interpreter stops at a number beyond it).
+inline bool isWritable(double points) {
+    return std::isfinite(points) && std::fabs(points) <= kMaxReal;
+}
 
 }  // namespace fileio::illustrator

@@ -197,10 +197,8 @@ void IllustratorWriter::beginLine(double v) {
 }
 
 bool IllustratorWriter::acceptsPoint(double x, double y) const {
-    // A PostScript interpreter stops at a number beyond its real range; NaN
-    // fails the comparison too.
-    return std::abs(toPoints(x, millimetresPerUnit_)) <= fileio::illustrator::kMaxReal &&
-           std::abs(toPoints(y, millimetresPerUnit_)) <= fileio::illustrator::kMaxReal;
+    return fileio::illustrator::isWritable(toPoints(x, millimetresPerUnit_)) &&
+           fileio::illustrator::isWritable(toPoints(y, millimetresPerUnit_));
 }
 
 void IllustratorWriter::writePoint(fileio::OutputFile& file, double, double, double x, double y,
@@ -219,7 +217,8 @@ void IllustratorWriter::writePoint(fileio::OutputFile& file, double, double, dou
     *out++ = ' ';
     out = fileio::formatFixed(out, toPoints(y, millimetresPerUnit_), kPointDecimals);
     *out++ = ' ';
-    *out++ = role == PointRole::Continuation ? 'L' : 'm';
+    *out++ = role == PointRole::Continuation ? fileio::illustrator::kLineTo
+                                             : fileio::illustrator::kMoveTo;
     *out++ = '\n';
     file.commit(out);
 }

@@ -18,8 +18,6 @@ namespace illustrator = fileio::illustrator;
 // read from fields split at blanks, commas and tabs.
 constexpr fileio::DelimiterSet kOperatorDelimiters(fileio::kBlankDelimiters);
 constexpr fileio::DelimiterSet kCoordinateDelimiters(fileio::kCoordinateDelimiters);
-constexpr std::string_view kPointOperators = "mLl";
-constexpr std::string_view kCurveOperators = "cC";
 constexpr int kPointFieldIndex = 2;
 constexpr int kCurveFieldIndex = 6;
 constexpr int kShortCurveFieldIndex = 4;
@@ -47,18 +45,12 @@ int pointCount(IllustratorLineKind kind) {
     return 0;
 }
 
-// A coordinate in points that may be written: finite and within the range
-// of a PostScript real.
-bool writable(double v) {
-    return std::isfinite(v) && std::fabs(v) <= illustrator::kMaxReal;
-}
-
 // The kind of a line from its first seven fields split at blanks and tabs.
 IllustratorLine classifyFields(const std::string_view* fields) {
-    if (const char op = operatorIn(fields[kPointFieldIndex], kPointOperators)) {
+    if (const char op = operatorIn(fields[kPointFieldIndex], illustrator::kPointOperators)) {
         return {IllustratorLineKind::Point, op};
     }
-    if (const char op = operatorIn(fields[kCurveFieldIndex], kCurveOperators)) {
+    if (const char op = operatorIn(fields[kCurveFieldIndex], illustrator::kCurveOperators)) {
         return {IllustratorLineKind::Curve, op};
     }
     if (const char op = operatorIn(fields[kShortCurveFieldIndex], illustrator::kTwoPointCurves)) {
@@ -144,7 +136,7 @@ private:
         points_.transform(a, b, r1, r2);
         x = illustrator::unitsToPoints(r1, targetMillimetres_);
         y = illustrator::unitsToPoints(r2, targetMillimetres_);
-        return writable(x) && writable(y);
+        return illustrator::isWritable(x) && illustrator::isWritable(y);
     }
 
     void writePath(const double* values, int count, char op) {
