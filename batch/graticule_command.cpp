@@ -12,6 +12,7 @@
 #include "batch/options.h"
 #include "batch/progress.h"
 #include "fileio/file_formats.h"
+#include "fileio/file_texts.h"
 #include "geodesy/engine.h"
 #include "graticule/generate.h"
 #include "graticule/illustrator_writer.h"
@@ -171,7 +172,7 @@ int runGraticule(std::span<const std::string> args, Console& console) {
         case graticule::GenerationStatus::WriteFailed:
             break;
     }
-    return refuse(console, kExitFile, graticule::fileErrorText(out));
+    return refuse(console, kExitFile, fileio::writeErrorText(out));
 }
 
 }  // namespace batch

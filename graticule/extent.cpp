@@ -57,4 +57,12 @@ ExtentProblem firstExtentProblem(const GraticuleExtent& extent) {
     return {ExtentField::South, {}};
 }
 
+ExtentProblem checkWholeExtent(const GraticuleExtent& extent) {
+    ExtentProblem problem = firstExtentProblem(extent);
+    if (!problem.message.empty()) return problem;
+    if (extent.south > extent.north) return {ExtentField::South, kSouthAboveNorth};
+    if (extent.west > extent.east) return {ExtentField::West, kWestBeyondEast};
+    return problem;
+}
+
 }  // namespace graticule

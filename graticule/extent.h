@@ -44,4 +44,13 @@ struct ExtentProblem {
 // and message empty when all pass.
 ExtentProblem firstExtentProblem(const GraticuleExtent& extent);
 
+inline constexpr const char* kSouthAboveNorth =
+    "Wert für südliche Breite muss kleiner sein als für nördliche Breite";
+inline constexpr const char* kWestBeyondEast =
+    "Wert für westliche Länge muss kleiner sein als für östliche Länge";
+
+// What a run needs: every field's own check in member order, then
+// south <= north and west <= east; message empty when the extent may run.
+ExtentProblem checkWholeExtent(const GraticuleExtent& extent);
+
 }  // namespace graticule

@@ -112,7 +112,7 @@ GenerationResult generateGraticule(const PointProjector& projector,
                                    const GenerationRequest& request, GraticuleWriter& writer,
                                    fileio::Feedback& feedback) {
     GenerationResult result;
-    result.problem = firstExtentProblem(request.extent);
+    result.problem = checkWholeExtent(request.extent);
     if (!result.problem.message.empty()) {
         result.status = GenerationStatus::InvalidInput;
         return result;
@@ -145,10 +145,6 @@ std::string summaryText(const std::string& path, const BoundingBox& box, const s
     text += entry("X-Min :", box.xMin) + "\t" + entry("X-Max :", box.xMax) + "\n";
     text += entry("Y-Min :", box.yMin) + "\t" + entry("Y-Max :", box.yMax);
     return text;
-}
-
-std::string fileErrorText(const std::string& path) {
-    return fileio::writeErrorText(path);
 }
 
 }  // namespace graticule

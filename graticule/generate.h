@@ -8,7 +8,6 @@
 #include <string>
 
 #include "fileio/feedback.h"
-#include "fileio/file_texts.h"
 #include "geodesy/projection.h"
 #include "graticule/extent.h"
 #include "graticule/graticule_writer.h"
@@ -53,10 +52,5 @@ int progressPosition(double v, double low, double high, int base);
 // (unit text unchanged, so "m " keeps its blank); for a file without any
 // point, a sentence saying so instead of the box.
 std::string summaryText(const std::string& path, const BoundingBox& box, const std::string& units);
-inline constexpr const char* kSummaryCaption = fileio::kFinishedCaption;
-
-// The "Dateizugriff" text for a file that cannot be opened or written.
-std::string fileErrorText(const std::string& path);
-inline constexpr const char* kFileErrorCaption = fileio::kFileAccessCaption;
 
 }  // namespace graticule

@@ -10,6 +10,7 @@
 #include "definition/placeholders.h"
 #include "definition/summary.h"
 #include "fileio/file_formats.h"
+#include "fileio/file_texts.h"
 #include "geodesy/engine.h"
 #include "geodesy/projection_names.h"
 #include "graticule/generate.h"
@@ -241,7 +242,7 @@ void CGraticuleDlg::runGeneration(graticule::GraticuleWriter& writer) {
     platform::RunFrame frame(*this, ui_->progressBar);
     const graticule::GenerationResult result = graticule::generateGraticule(
         m_dlgProjection.m_params, {extent(), m_strTargetFile}, writer, frame);
-    const QString fileError = qt(graticule::fileErrorText(m_strTargetFile));
+    const QString fileError = qt(fileio::writeErrorText(m_strTargetFile));
     switch (result.status) {
         case graticule::GenerationStatus::Finished:
         case graticule::GenerationStatus::WriteFailed:
@@ -250,16 +251,16 @@ void CGraticuleDlg::runGeneration(graticule::GraticuleWriter& writer) {
             m_dYMin = result.box.yMin;
             m_dYMax = result.box.yMax;
             if (result.status == graticule::GenerationStatus::WriteFailed) {
-                frame.showFinalMessage(fileError, qt(graticule::kFileErrorCaption),
+                frame.showFinalMessage(fileError, qt(fileio::kFileAccessCaption),
                                        platform::Icon::Error);
             } else {
                 frame.showFinalMessage(qt(graticule::summaryText(m_strTargetFile, result.box,
                                                                  m_dlgProjection.m_strUnits)),
-                                       qt(graticule::kSummaryCaption), platform::Icon::None);
+                                       qt(fileio::kFinishedCaption), platform::Icon::None);
             }
             break;
         case graticule::GenerationStatus::OpenFailed:
-            frame.showMessage(fileError, qt(graticule::kFileErrorCaption), platform::Icon::Error);
+            frame.showMessage(fileError, qt(fileio::kFileAccessCaption), platform::Icon::Error);
             break;
         case graticule::GenerationStatus::InvalidInput:
             frame.showMessage(qt(result.problem.message), qt(kWrongInput),

@@ -23,14 +23,6 @@ std::unique_ptr<GraticuleWriter> makeWriter(std::string_view fileFormat, const O
     return nullptr;
 }
 
-ExtentProblem checkWholeExtent(const GraticuleExtent& extent) {
-    ExtentProblem problem = firstExtentProblem(extent);
-    if (!problem.message.empty()) return problem;
-    if (extent.south > extent.north) return {ExtentField::South, kSouthAboveNorth};
-    if (extent.west > extent.east) return {ExtentField::West, kWestBeyondEast};
-    return problem;
-}
-
 bool needsUnitQuestion(std::string_view fileFormat, std::string_view units) {
     return fileFormat == fileio::kMetafileFormat && units != geodesy::kUnitPixel;
 }

@@ -16,10 +16,6 @@
 
 namespace graticule {
 
-inline constexpr const char* kSouthAboveNorth =
-    "Wert für südliche Breite muss kleiner sein als für nördliche Breite";
-inline constexpr const char* kWestBeyondEast =
-    "Wert für westliche Länge muss kleiner sein als für östliche Länge";
 using fileio::kUnitsCaption;  // the caption of kUnitsQuestion
 inline constexpr const char* kUnitsQuestion =
     "Die Einheiten sind nicht auf Pixel eingestellt !\n\nTrotzdem fortfahren ?";
@@ -30,10 +26,6 @@ inline constexpr const char* kUnitsQuestion =
 std::unique_ptr<GraticuleWriter> makeWriter(std::string_view fileFormat, const ObjectKeys& keys,
                                             const std::string& targetPath,
                                             double millimetresPerUnit, const std::tm& created);
-
-// Every field's own check in member order, then south <= north and
-// west <= east; message empty when the extent may run.
-ExtentProblem checkWholeExtent(const GraticuleExtent& extent);
 
 // A metafile in another unit than "pixel" needs the user's consent.
 bool needsUnitQuestion(std::string_view fileFormat, std::string_view units);
