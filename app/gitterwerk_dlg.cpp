@@ -95,8 +95,8 @@ void CGitterwerkDlg::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
-    const bool held = event->isAutoRepeat() || (anyRelease_ && event->key() == lastReleasedKey_ &&
-                                                event->timestamp() == lastReleaseTime_);
+    const bool held = event->isAutoRepeat() ||
+                      (event->key() == lastReleasedKey_ && event->timestamp() == lastReleaseTime_);
     if (held || !isActiveWindow()) return;
     onExit();
 }
@@ -107,7 +107,6 @@ void CGitterwerkDlg::keyReleaseEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
-    anyRelease_ = true;
     lastReleasedKey_ = event->key();
     lastReleaseTime_ = event->timestamp();
 }

@@ -61,7 +61,6 @@ private:
 
     // The last release of Enter or Escape that reached the main window: a
     // press of the same key with the same timestamp is the key held down.
-    int lastReleasedKey_ = 0;
+    int lastReleasedKey_ = 0;  // no key has the code 0
     quint64 lastReleaseTime_ = 0;
-    bool anyRelease_ = false;
 };

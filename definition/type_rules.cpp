@@ -295,8 +295,6 @@ std::string checkField(const ProjectionDefinition& d, Field field) {
     return {};
 }
 
-namespace {}  // namespace
-
 ProjectionParams buildParams(const ProjectionDefinition& d, const DatumParams& datum) {
     ProjectionParams p;
     p.projectionName = d.projectionName;

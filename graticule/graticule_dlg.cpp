@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <array>
 #include <string_view>
 
 #include "definition/placeholders.h"

@@ -117,7 +117,7 @@ void Dialog::focusControl(QWidget* control) {
 
 bool Dialog::takeOverAndCheck(const std::function<std::string()>& check) {
     if (!updateData(true)) return false;
-    const std::string message = check ? check() : std::string();
+    const std::string message = check();
     if (message.empty()) return true;
     return warnInput(this, QString::fromStdString(message));
 }
@@ -263,18 +263,19 @@ void Dialog::showEvent(QShowEvent* event) {
         opened_ = true;
         updateData(false);
         initDialog();
-        watchButtonShortcuts();
-        // Enter presses the button that has the focus, in every dialog.
-        for (QPushButton* button : findChildren<QPushButton*>()) {
-            if (button->window() == this) button->setAutoDefault(true);
-        }
         // The focus in the first field in tab order, its text selected, so
         // that typing replaces the value.
         focusFirstField();
         selectOnActivation_ = true;
         if (!sizeFixed_) {
+            // Once, at the first opening: the buttons and the drawn size stay.
             sizeFixed_ = true;
             setFixedSize(drawnSize());
+            watchButtonShortcuts();
+            // Enter presses the button that has the focus, in every dialog.
+            for (QPushButton* button : findChildren<QPushButton*>()) {
+                if (button->window() == this) button->setAutoDefault(true);
+            }
         }
     }
     QDialog::showEvent(event);
