@@ -16,7 +16,6 @@
 
 namespace graticule {
 
-using fileio::kUnitsCaption;  // the caption of kUnitsQuestion
 inline constexpr const char* kUnitsQuestion =
     "Die Einheiten sind nicht auf Pixel eingestellt !\n\nTrotzdem fortfahren ?";
 
