@@ -6,7 +6,6 @@
 
 #include "definition/datum_rules.h"
 #include "geodesy/catalogues.h"
-#include "platform/combo_wheel.h"
 #include "platform/data_exchange.h"
 #include "ui_datum_dlg.h"
 
@@ -47,10 +46,6 @@ CDatumDlg::CDatumDlg(QWidget* parent)
 
     connect(ui_->comboDatum, &QComboBox::activated, this, &CDatumDlg::onDatumActivated);
     connect(ui_->comboEllipsoid, &QComboBox::activated, this, &CDatumDlg::onEllipsoidActivated);
-    for (QComboBox* combo : {ui_->comboDatum, ui_->comboEllipsoid}) {
-        combo->setFocusPolicy(Qt::StrongFocus);
-        combo->installEventFilter(this);
-    }
 
     // Every edit takes over when it loses the focus; the semi-axes and the
     // rotations are checked, the translations and the scale are not.
@@ -94,11 +89,6 @@ void CDatumDlg::initDialog() {
     hasBackup_ = true;
     updateData(false);
     updateDatumFieldStates();
-}
-
-bool CDatumDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (platform::swallowUnfocusedWheel(watched, event)) return true;
-    return platform::Dialog::eventFilter(watched, event);
 }
 
 bool CDatumDlg::takeOver() {

@@ -52,7 +52,6 @@ public slots:
 protected:
     void doDataExchange(platform::DataExchange& dx) override;
     void initDialog() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Takes all controls into m_datum; false when a field did not parse.

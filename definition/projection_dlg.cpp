@@ -16,7 +16,6 @@
 #include "fileio/file_texts.h"
 #include "fileio/output_file.h"
 #include "geodesy/projection_names.h"
-#include "platform/combo_wheel.h"
 #include "platform/data_exchange.h"
 #include "platform/messages.h"
 #include "ui_projection_dlg.h"
@@ -146,10 +145,6 @@ CProjectionDlg::CProjectionDlg(QWidget* parent)
     connect(ui_->buttonDatum, &QPushButton::clicked, this, &CProjectionDlg::onDatumClicked);
     connect(ui_->buttonLoad, &QPushButton::clicked, this, &CProjectionDlg::onLoadClicked);
     connect(ui_->buttonSave, &QPushButton::clicked, this, &CProjectionDlg::onSaveClicked);
-    for (QComboBox* combo : {ui_->comboProjection, ui_->comboUnits}) {
-        combo->setFocusPolicy(Qt::StrongFocus);
-        combo->installEventFilter(this);
-    }
 
     for (Field field :
          {Field::Radius, Field::MainLat, Field::Delta1, Field::Delta2, Field::Resolution,
@@ -203,11 +198,6 @@ void CProjectionDlg::initDialog() {
     applyProjectionType(m_strProjectionName);
     updateFieldStates(m_strProjectionName);
     updateData(false);
-}
-
-bool CProjectionDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (platform::swallowUnfocusedWheel(watched, event)) return true;
-    return platform::Dialog::eventFilter(watched, event);
 }
 
 int CProjectionDlg::runDatumDialog() {

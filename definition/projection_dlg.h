@@ -116,7 +116,6 @@ public slots:
 protected:
     void doDataExchange(platform::DataExchange& dx) override;
     void initDialog() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Runs the datum dialog modally and returns its result; tests replace it.
     virtual int runDatumDialog();

@@ -19,6 +19,7 @@
 #include <QShortcutEvent>
 #include <QTextEdit>
 
+#include "platform/combo_wheel.h"
 #include "platform/data_exchange.h"
 #include "platform/messages.h"
 #include "platform/mouse_swallower.h"
@@ -238,6 +239,7 @@ void Dialog::watchButtonShortcuts() {
 }
 
 bool Dialog::eventFilter(QObject* watched, QEvent* event) {
+    if (swallowUnfocusedWheel(watched, event)) return true;
     if (event->type() == QEvent::FocusOut && watched->isWidgetType() &&
         focusLost(static_cast<QWidget*>(watched), static_cast<QFocusEvent*>(event)->reason())) {
         return true;
@@ -272,6 +274,10 @@ void Dialog::showEvent(QShowEvent* event) {
             sizeFixed_ = true;
             setFixedSize(drawnSize());
             watchButtonShortcuts();
+            // Lists take the mouse wheel only while they have the focus.
+            for (QComboBox* list : findChildren<QComboBox*>()) {
+                if (list->window() == this) list->installEventFilter(this);
+            }
             // Enter presses the button that has the focus, in every dialog.
             for (QPushButton* button : findChildren<QPushButton*>()) {
                 if (button->window() == this) button->setAutoDefault(true);

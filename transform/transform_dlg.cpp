@@ -9,7 +9,6 @@
 
 #include "definition/placeholders.h"
 #include "definition/summary.h"
-#include "platform/combo_wheel.h"
 #include "platform/data_exchange.h"
 #include "platform/messages.h"
 #include "platform/run_frame.h"
@@ -164,10 +163,6 @@ CTransformDlg::CTransformDlg(QWidget* parent)
     for (QLineEdit* path : {ui_->editSourceFile, ui_->editTargetFile}) {
         onFocusLost(path, [this] { return updateData(true); });
     }
-    for (QComboBox* combo : {ui_->comboProjectionMode, ui_->comboCoordinateMode,
-                             ui_->comboAngleFormat, ui_->comboFileFormat}) {
-        combo->installEventFilter(this);
-    }
 
     connect(ui_->buttonProjection1, &QPushButton::clicked, this,
             [this] { onProjectionClicked(0); });
@@ -220,11 +215,6 @@ void CTransformDlg::doDataExchange(platform::DataExchange& dx) {
     dx.combo(ui_->comboCoordinateMode, m_strCoordinateMode);
     dx.combo(ui_->comboAngleFormat, m_strAngleFormat);
     dx.combo(ui_->comboFileFormat, m_strFileFormat);
-}
-
-bool CTransformDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (platform::swallowUnfocusedWheel(watched, event)) return true;
-    return platform::Dialog::eventFilter(watched, event);
 }
 
 bool CTransformDlg::isSideDefined(int side) const {

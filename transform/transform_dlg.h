@@ -120,7 +120,6 @@ public slots:
 
 protected:
     void doDataExchange(platform::DataExchange& dx) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The modal run of a side's projection dialog (side 0 or 1); tests replace it.
     virtual int runProjectionDialog(int side);
