@@ -105,25 +105,6 @@ TEST_F(ProjectionKeysTest, AltDOpensTheDatumDialogOnlyAfterTheCheck) {
     EXPECT_TRUE(focused(&dlg, kScale));
 }
 
-TEST_F(ProjectionKeysTest, EnterOnAButtonPressesThatButton) {
-    open();
-    click(&dlg, kOk);
-    const geodesy::ProjectionParams accepted = dlg.m_params;
-    open();
-    choose(&dlg, kProjection, QStringLiteral("Krassovsky"));
-    type(&dlg, kStrip, "12");
-    find(&dlg, kDatumButton)->setFocus(Qt::TabFocusReason);
-    key(Qt::Key_Return);
-    EXPECT_EQ(dlg.datumRuns, 1);
-    EXPECT_TRUE(dlg.isVisible());
-    find(&dlg, kCancel)->setFocus(Qt::TabFocusReason);
-    key(Qt::Key_Return);
-    ASSERT_TRUE(closedWith(QDialog::Rejected));
-    EXPECT_EQ(dlg.m_strProjectionName, "Bonn'sche Abbildung");
-    EXPECT_EQ(dlg.m_nStrip, 2);
-    EXPECT_EQ(dlg.m_params, accepted);
-}
-
 TEST_F(ProjectionKeysTest, SpaceOnTheCheckBoxAndTabThroughTheFields) {
     open();
     find(&dlg, kNatural)->setFocus(Qt::TabFocusReason);

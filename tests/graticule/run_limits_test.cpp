@@ -1,12 +1,10 @@
 // What keeps a graticule run finite and honest: the estimate and the question
 // before very large runs, pumping over a narrow extent, the stop at the first
-// failed write, points beyond PostScript's range, the Illustrator title and a
-// named pipe as target.
+// failed write, points beyond PostScript's range and the Illustrator title.
 
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <cstdlib>
 #include <ctime>
@@ -152,18 +150,6 @@ TEST(RunLimits, ControlCharactersOfTheTitleBecomeQuestionMarks) {
     generateGraticule(kIdentity, {{1, 2, 1, 2, 10, 1, 1}, path}, writer, feedback);
     EXPECT_NE(graticule_test::readFile(path).find("\n%%Title: (/tmp/a?b?c?d.ai)\n"),
               std::string::npos);
-}
-
-TEST(RunLimits, ANamedPipeWithoutReaderFailsAtOnce) {
-    TempDir dir;
-    const std::string pipe = dir.file("rohr");
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    TextWriter writer;
-    RecordingFeedback feedback;
-    const GenerationResult result =
-        generateGraticule(kIdentity, {GraticuleExtent{}, pipe}, writer, feedback);
-    EXPECT_EQ(result.status, GenerationStatus::OpenFailed);
-    EXPECT_EQ(feedback.startCount, 0);
 }
 
 }  // namespace
