@@ -1,13 +1,13 @@
 // gitterwerk-batch distance: what the distance dialog shows for two places.
 
 #include <array>
-#include <charconv>
 #include <ostream>
 
 #include "batch/console.h"
 #include "batch/options.h"
 #include "definition/field_checks.h"
 #include "distance/distance_calculation.h"
+#include "fileio/field_number.h"
 
 namespace batch {
 namespace {
@@ -18,14 +18,6 @@ constexpr std::array<OptionRule, 4> kOptions = {{
     {"full-circle", 0},
     {"with-declination", 0},
 }};
-
-// A number as the dialog's fields show it: up to 15 significant digits.
-std::string shown(double value) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return std::string(buffer, result.ptr);
-}
 
 struct Input {
     std::string_view name;
@@ -82,10 +74,10 @@ int runDistance(std::span<const std::string> args, Console& console) {
         }
     }
     const distance::DistanceResults r = distance::computeDistanceAndBearings(inputs);
-    console.out << "Entfernung der Standorte\t" << shown(r.distance) << " km\n"
-                << "Abflugwinkel am Standort 1\t" << shown(r.bearing1) << " °\n"
-                << "Abflugwinkel am Standort 2\t" << shown(r.bearing2) << " °\n"
-                << "Loxodrom\t" << shown(r.rhumbCourse) << " °\n"
+    console.out << "Entfernung der Standorte\t" << fileio::formatNumberField(r.distance) << " km\n"
+                << "Abflugwinkel am Standort 1\t" << fileio::formatNumberField(r.bearing1) << " °\n"
+                << "Abflugwinkel am Standort 2\t" << fileio::formatNumberField(r.bearing2) << " °\n"
+                << "Loxodrom\t" << fileio::formatNumberField(r.rhumbCourse) << " °\n"
                 << r.angleNote << '\n';
     return kExitOk;
 }

@@ -1,9 +1,10 @@
 #include "batch/options.h"
 
 #include <cctype>
-#include <charconv>
-#include <cmath>
 #include <optional>
+
+#include "fileio/field_number.h"
+#include "fileio/number_reader.h"
 
 namespace batch {
 namespace {
@@ -18,16 +19,17 @@ bool isOption(std::string_view arg) {
     return arg.size() > 2 && arg.starts_with("--");
 }
 
+// An option's number is taken as the dialogs take it, decimal comma included,
+// but without blanks around it, and a nonzero value too small for a double is
+// refused like one too large.
+constexpr fileio::FieldRules kOptionNumbers{
+    .blanksAround = false, .decimalComma = true, .tinyAsZero = false};
+
 const OptionRule* findRule(std::span<const OptionRule> rules, std::string_view name) {
     for (const OptionRule& rule : rules) {
         if (rule.name == name) return &rule;
     }
     return nullptr;
-}
-
-std::string_view withoutPlus(std::string_view text) {
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
-    return text;
 }
 
 }  // namespace
@@ -94,35 +96,11 @@ std::string parseOptions(std::span<const std::string> args, std::span<const Opti
 }
 
 bool parseDecimal(std::string_view text, double& value) {
-    std::string core(withoutPlus(text));
-    // One comma and no point: the comma is the decimal separator.
-    const size_t comma = core.find(',');
-    if (comma != std::string::npos && core.find(',', comma + 1) == std::string::npos &&
-        core.find('.') == std::string::npos) {
-        core[comma] = '.';
-    }
-    // Decimal notation only: no "inf", "nan" or hexadecimal forms.
-    for (char c : core) {
-        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.' && c != '-' && c != 'e' &&
-            c != 'E' && c != '+') {
-            return false;
-        }
-    }
-    double parsed = 0.0;
-    const auto [end, error] = std::from_chars(core.data(), core.data() + core.size(), parsed);
-    if (core.empty() || error != std::errc() || end != core.data() + core.size()) return false;
-    if (!std::isfinite(parsed)) return false;
-    value = parsed;
-    return true;
+    return fileio::parseNumberField(text, value, kOptionNumbers);
 }
 
 bool parseWhole(std::string_view text, int& value) {
-    text = withoutPlus(text);
-    int parsed = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return false;
-    value = parsed;
-    return true;
+    return fileio::parseWholeInteger(text, value);
 }
 
 std::string optionProblem(std::string_view name, std::string_view message) {

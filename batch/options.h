@@ -44,7 +44,8 @@ std::string parseOptions(std::span<const std::string> args, std::span<const Opti
                          ParsedOptions& parsed);
 
 // A decimal number as the dialogs take it (a decimal point, or one comma
-// standing for it; an optional sign; finite). False for anything else.
+// standing for it; an optional sign; finite), without blanks around it; a
+// nonzero value too small for a double is refused. False for anything else.
 bool parseDecimal(std::string_view text, double& value);
 // A whole number that fits into 32 bits.
 bool parseWhole(std::string_view text, int& value);

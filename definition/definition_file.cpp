@@ -2,12 +2,12 @@
 
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <optional>
 #include <vector>
 
 #include "definition/datum_rules.h"
 #include "definition/record_checks.h"
+#include "fileio/field_number.h"
 #include "geodesy/catalogues.h"
 #include "geodesy/projection_names.h"
 
@@ -124,28 +124,20 @@ std::string quoted(std::string_view text) {
     return result;
 }
 
-// A number as the dialog's fields take it: the whole text, finite.
+// A number as the dialog's fields take it, the whole text: the blanks around
+// a value are already cut off at its line (spaces and tabs only), only the
+// point is a decimal separator, and a nonzero value too small for a double is
+// refused like one too large.
+constexpr fileio::FieldRules kFileNumbers{
+    .blanksAround = false, .decimalComma = false, .tinyAsZero = false};
+
 bool parseNumber(std::string_view text, double& value) {
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
-    double parsed = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return false;
-    if (!std::isfinite(parsed)) return false;
-    value = parsed;
-    return true;
+    return fileio::parseNumberField(text, value, kFileNumbers);
 }
 
 bool parseInteger(std::string_view text, int32_t& value) {
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
-    int32_t parsed = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return false;
-    value = parsed;
-    return true;
+    return fileio::parseIntegerField(text, value, false);
 }
-
-constexpr const char* kNumberMessage = "Bitte geben Sie eine Zahl ein.";
-constexpr const char* kIntegerMessage = "Bitte geben Sie eine ganze Zahl ein.";
 
 struct Entry {
     std::string value;
@@ -163,12 +155,7 @@ public:
     explicit ShownNumbers(const std::array<double Record::*, N>& members) : members_(members) {}
 
     void show(const Record& r) {
-        for (size_t i = 0; i < N; ++i) {
-            char buffer[64];
-            const auto result = std::to_chars(buffer, buffer + sizeof buffer, r.*members_[i],
-                                              std::chars_format::general, 15);
-            texts_[i].assign(buffer, result.ptr);
-        }
+        for (size_t i = 0; i < N; ++i) texts_[i] = fileio::formatNumberField(r.*members_[i]);
     }
     void takeOver(Record& r) const {
         for (size_t i = 0; i < N; ++i) parseNumber(texts_[i], r.*members_[i]);
@@ -292,7 +279,7 @@ bool Reader::enterNumber(DefinitionFile& s, const NumberKey& k) {
     if (state.shown && k.field > Field::Units) why = " bei natural = true";
     if (!checkReachable(k.key, state.shown, state.enabled, why)) return false;
     double value = 0.0;
-    if (!parseNumber(e->value, value)) return failKey(k.key, kNumberMessage);
+    if (!parseNumber(e->value, value)) return failKey(k.key, fileio::kNumberMessage);
     // Typed into the field; leaving it takes every field over.
     shown_.type(k.member, e->value);
     shown_.takeOver(s.definition);
@@ -316,7 +303,7 @@ bool Reader::enterStrip(DefinitionFile& s) {
     const std::string why = " bei " + quoted(s.definition.projectionName);
     if (!checkReachable(kStripNumber, state.shown, state.enabled, why)) return false;
     int32_t strip = 0;
-    if (!parseInteger(e->value, strip)) return failKey(kStripNumber, kIntegerMessage);
+    if (!parseInteger(e->value, strip)) return failKey(kStripNumber, fileio::kIntegerMessage);
     s.definition.strip = strip;
     shown_.takeOver(s.definition);
     if (std::string problem = checkField(s.definition, Field::Strip); !problem.empty()) {
@@ -430,7 +417,7 @@ bool Reader::enterDatum(DefinitionFile& s) {
             return false;
         }
         double value = 0.0;
-        if (!parseNumber(e->value, value)) return failKey(k.key, kNumberMessage);
+        if (!parseNumber(e->value, value)) return failKey(k.key, fileio::kNumberMessage);
         shownDatum_.type(k.member, e->value);
         shownDatum_.takeOver(datum);
         keepCatalogueValues(datum);

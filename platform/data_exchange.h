@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "fileio/field_number.h"
+
 class QWidget;
 class QLineEdit;
 class QComboBox;
@@ -39,16 +41,21 @@ public:
     // Read-only result fields: only shown, never taken over.
     void shownNumber(QLineEdit* edit, double value);
 
-    // The text a double is shown with ("%.15g" style, classic locale).
-    static std::string formatNumber(double value);
-    // Parsers of the exchange: blanks around the number are allowed, nothing
-    // else; false for text that is no number, non-finite or out of range.
-    // parseNumber reads one comma as the decimal point when there is no point.
-    static bool parseNumber(const std::string& text, double& value);
-    static bool parseInteger(const std::string& text, int32_t& value);
+    // The field texts of fileio/field_number.h with the dialogs' rules: the
+    // text a double is shown with ("%.15g" style, classic locale), and the
+    // parsers (blanks around the number allowed, nothing else; false for text
+    // that is no number, non-finite or out of range; parseNumber reads one
+    // comma as the decimal point when there is no point).
+    static std::string formatNumber(double value) { return fileio::formatNumberField(value); }
+    static bool parseNumber(const std::string& text, double& value) {
+        return fileio::parseNumberField(text, value);
+    }
+    static bool parseInteger(const std::string& text, int32_t& value) {
+        return fileio::parseIntegerField(text, value);
+    }
 
-    static constexpr const char* kNumberMessage = "Bitte geben Sie eine Zahl ein.";
-    static constexpr const char* kIntegerMessage = "Bitte geben Sie eine ganze Zahl ein.";
+    static constexpr const char* kNumberMessage = fileio::kNumberMessage;
+    static constexpr const char* kIntegerMessage = fileio::kIntegerMessage;
     static constexpr const char* kCaption = "Gitterwerk";
 
 private:

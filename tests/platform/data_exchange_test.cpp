@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
-#include <cmath>
-#include <limits>
 
 #include "platform/data_exchange.h"
 #include "test_dialogs.h"
@@ -15,112 +13,6 @@ using platform::Icon;
 using testing_dialogs::FieldsDialog;
 
 namespace {
-
-struct NumberCase {
-    const char* text;
-    bool accepted;
-    double value;
-};
-
-TEST(ParseNumber, AcceptsDecimalTextWithBlanksAroundIt) {
-    const NumberCase cases[] = {
-        {"12.5", true, 12.5},
-        {"  -12.5 ", true, -12.5},
-        {"\t7\t", true, 7.0},
-        {"1e3", true, 1000.0},
-        {"-2.5E-2", true, -0.025},
-        {"+4", true, 4.0},
-        {".5", true, 0.5},
-        {"5.", true, 5.0},
-        {"0", true, 0.0},
-        {"1e-999", true, 0.0},
-        {"1.7976931348623157e308", true, 1.7976931348623157e308},
-        {"nan", false, 0},
-        {"NaN", false, 0},
-        {"inf", false, 0},
-        {"-inf", false, 0},
-        {"infinity", false, 0},
-        {"1e999", false, 0},
-        {"-1e999", false, 0},
-        {"52,4", true, 52.4},
-        {" -0,5 ", true, -0.5},
-        {",5", true, 0.5},
-        {"1,5e3", true, 1500.0},
-        {"1,2,3", false, 0},
-        {"1.2,3", false, 0},
-        {"1,2.3", false, 0},
-        {",", false, 0},
-        {"", false, 0},
-        {"   ", false, 0},
-        {"12.5abc", false, 0},
-        {"0x10", false, 0},
-        {"1e", false, 0},
-        {"e5", false, 0},
-        {".", false, 0},
-        {"+-1", false, 0},
-        {"1 2", false, 0},
-        {"- 1", false, 0},
-        {"1..2", false, 0},
-        {"1e+", false, 0},
-        {"٣", false, 0},
-    };
-    for (const NumberCase& c : cases) {
-        double value = -777.0;
-        EXPECT_EQ(DataExchange::parseNumber(c.text, value), c.accepted) << '"' << c.text << '"';
-        EXPECT_EQ(value, c.accepted ? c.value : -777.0) << '"' << c.text << '"';
-    }
-}
-
-struct IntegerCase {
-    const char* text;
-    bool accepted;
-    int32_t value;
-};
-
-TEST(ParseInteger, AcceptsThe32BitRangeOnly) {
-    const IntegerCase cases[] = {
-        {"42", true, 42},
-        {" -7 ", true, -7},
-        {"+3", true, 3},
-        {"2147483647", true, 2147483647},
-        {"-2147483648", true, std::numeric_limits<int32_t>::min()},
-        {"007", true, 7},
-        {"2147483648", false, 0},
-        {"-2147483649", false, 0},
-        {"99999999999999999999", false, 0},
-        {"1.5", false, 0},
-        {"1e3", false, 0},
-        {"", false, 0},
-        {"abc", false, 0},
-        {"+-3", false, 0},
-        {"3 4", false, 0},
-    };
-    for (const IntegerCase& c : cases) {
-        int32_t value = -777;
-        EXPECT_EQ(DataExchange::parseInteger(c.text, value), c.accepted) << '"' << c.text << '"';
-        EXPECT_EQ(value, c.accepted ? c.value : -777) << '"' << c.text << '"';
-    }
-}
-
-TEST(FormatNumber, ShowsFifteenSignificantDigitsInGeneralNotation) {
-    const std::pair<double, const char*> cases[] = {
-        {9.5e-05, "9.5e-05"},
-        {-0.0, "-0"},
-        {0.0, "0"},
-        {0.1, "0.1"},
-        {52.4, "52.4"},
-        {100.0, "100"},
-        {1.0 / 3.0, "0.333333333333333"},
-        {0.0001, "0.0001"},
-        {1e-5, "1e-05"},
-        {123456789012345.0, "123456789012345"},
-        {1234567890123456.0, "1.23456789012346e+15"},
-        {1e15, "1e+15"},
-        {-6378137.0, "-6378137"},
-        {2.5e300, "2.5e+300"},
-    };
-    for (const auto& [value, text] : cases) EXPECT_EQ(DataExchange::formatNumber(value), text);
-}
 
 class ExchangeTest : public ::testing::Test {
 protected:
