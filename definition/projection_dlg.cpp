@@ -13,6 +13,7 @@
 
 #include "definition/definition_file.h"
 #include "definition/record_checks.h"
+#include "fileio/field_number.h"
 #include "fileio/file_texts.h"
 #include "fileio/output_file.h"
 #include "geodesy/projection_names.h"
@@ -36,7 +37,7 @@ const QString kDefinitionFilter = QStringLiteral("Projektionsdefinition (*.gwp)"
 // back exactly), so that the next take-over gives the same value.
 void showAllDigits(QLineEdit* edit, double value) {
     double shown = 0.0;
-    if (platform::DataExchange::parseNumber(platform::DataExchange::formatNumber(value), shown) &&
+    if (fileio::parseNumberField(fileio::formatNumberField(value), shown) &&
         std::bit_cast<uint64_t>(shown) == std::bit_cast<uint64_t>(value)) {
         return;
     }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "fileio/field_number.h"
 #include "platform/dialog.h"
 #include "platform/messages.h"
 
@@ -29,17 +30,17 @@ DataExchange::DataExchange(QWidget* dialog, bool saveAndValidate)
 void DataExchange::number(QLineEdit* edit, double& value) {
     if (failed_ || edit == nullptr) return;
     if (!saving_) {
-        setEditText(edit, qt(formatNumber(value)));
+        setEditText(edit, qt(fileio::formatNumberField(value)));
         return;
     }
     double parsed = 0.0;
     const QString typed = edit->text();
-    if (parseNumber(typed.toStdString(), parsed)) {
+    if (fileio::parseNumberField(typed.toStdString(), parsed)) {
         value = parsed;
         // A value typed with a decimal comma is shown back with the point.
-        if (typed.contains(u',')) setEditText(edit, qt(formatNumber(value)));
+        if (typed.contains(u',')) setEditText(edit, qt(fileio::formatNumberField(value)));
     } else {
-        fail(edit, kNumberMessage);
+        fail(edit, fileio::kNumberMessage);
     }
 }
 
@@ -50,10 +51,10 @@ void DataExchange::integer(QLineEdit* edit, int32_t& value) {
         return;
     }
     int32_t parsed = 0;
-    if (parseInteger(edit->text().toStdString(), parsed)) {
+    if (fileio::parseIntegerField(edit->text().toStdString(), parsed)) {
         value = parsed;
     } else {
-        fail(edit, kIntegerMessage);
+        fail(edit, fileio::kIntegerMessage);
     }
 }
 
@@ -105,7 +106,7 @@ void DataExchange::check(QAbstractButton* box, bool& value) {
 
 void DataExchange::shownNumber(QLineEdit* edit, double value) {
     if (failed_ || saving_ || edit == nullptr) return;
-    setEditText(edit, qt(formatNumber(value)));
+    setEditText(edit, qt(fileio::formatNumberField(value)));
 }
 
 void DataExchange::fail(QWidget* control, const char* message) {

@@ -10,8 +10,6 @@
 #include <cstdint>
 #include <string>
 
-#include "fileio/field_number.h"
-
 class QWidget;
 class QLineEdit;
 class QComboBox;
@@ -41,21 +39,8 @@ public:
     // Read-only result fields: only shown, never taken over.
     void shownNumber(QLineEdit* edit, double value);
 
-    // The field texts of fileio/field_number.h with the dialogs' rules: the
-    // text a double is shown with ("%.15g" style, classic locale), and the
-    // parsers (blanks around the number allowed, nothing else; false for text
-    // that is no number, non-finite or out of range; parseNumber reads one
-    // comma as the decimal point when there is no point).
-    static std::string formatNumber(double value) { return fileio::formatNumberField(value); }
-    static bool parseNumber(const std::string& text, double& value) {
-        return fileio::parseNumberField(text, value);
-    }
-    static bool parseInteger(const std::string& text, int32_t& value) {
-        return fileio::parseIntegerField(text, value);
-    }
-
-    static constexpr const char* kNumberMessage = fileio::kNumberMessage;
-    static constexpr const char* kIntegerMessage = fileio::kIntegerMessage;
+    // Numbers are read and shown by fileio/field_number.h with the dialogs'
+    // rules (blanks around the number, one decimal comma, tiny values as 0).
     static constexpr const char* kCaption = "Gitterwerk";
 
 private:

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "distance/distance_dlg.h"
+#include "fileio/field_number.h"
 #include "platform/controls.h"
 #include "platform/data_exchange.h"
 #include "tests/support/recording_messages.h"
@@ -101,8 +102,7 @@ TEST_F(DistanceDlgTest, OpensWithPresetsAndTheirResults) {
     EXPECT_GT(dialog.m_dBearing1, 45.0);
     EXPECT_LT(dialog.m_dBearing1, 60.0);
     EXPECT_LT(dialog.m_dBearing2, -120.0);
-    EXPECT_EQ(text(kDistance).toStdString(),
-              platform::DataExchange::formatNumber(dialog.m_dDistance));
+    EXPECT_EQ(text(kDistance).toStdString(), fileio::formatNumberField(dialog.m_dDistance));
     EXPECT_EQ(platform::findControlAs<QLabel>(&dialog, kAngleNote)->text(), kGeographicNote);
     EXPECT_TRUE(messages.messages.empty());
 }
