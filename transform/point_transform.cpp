@@ -1,17 +1,11 @@
 #include "transform/point_transform.h"
 
 #include "geodesy/angles.h"
+#include "geodesy/engine.h"
 #include "transform/modes.h"
 
 namespace transform {
 namespace {
-
-struct Modes {
-    bool known = false;
-    ProjectionMode projection = ProjectionMode::WithinProjection1;
-    CoordinateMode coordinate = CoordinateMode::GeographicToCartesian;
-    bool packedDms = false;
-};
 
 Modes decodeModes(const TransformSnapshot& snapshot) {
     Modes modes;
@@ -157,23 +151,15 @@ PointTransformer::PointTransformer(const TransformSnapshot& snapshot)
       projection2_(snapshot.projection2),
       chain12_(snapshot.projection1.datum, snapshot.projection2.datum),
       chain21_(snapshot.projection2.datum, snapshot.projection1.datum),
-      known_(false),
-      packedDms_(false),
+      modes_(decodeModes(snapshot)),
       sourceHeight_(snapshot.sourceHeight),
       sourceUnitMillimetres_(isSource1(snapshot) ? snapshot.projection1.unitMillimetres
                                                  : snapshot.projection2.unitMillimetres),
       targetUnitMillimetres_(isSource1(snapshot) ? snapshot.projection2.unitMillimetres
-                                                 : snapshot.projection1.unitMillimetres) {
-    const Modes modes = decodeModes(snapshot);
-    known_ = modes.known;
-    projectionMode_ = modes.projection;
-    coordinateMode_ = modes.coordinate;
-    packedDms_ = modes.packedDms;
-}
+                                                 : snapshot.projection1.unitMillimetres) {}
 
 void PointTransformer::transform(double a, double b, double& r1, double& r2) const {
-    const Modes modes{known_, projectionMode_, coordinateMode_, packedDms_};
-    transformWith(modes, projection1_, projection2_, chain12_, chain21_, sourceHeight_, a, b, r1,
+    transformWith(modes_, projection1_, projection2_, chain12_, chain21_, sourceHeight_, a, b, r1,
                   r2);
 }
 

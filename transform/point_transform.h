@@ -18,11 +18,7 @@
 
 #include <string_view>
 
-#include "geodesy/engine.h"
-// The prepared record moves into a header of its own.
-#if __has_include("geodesy/prepared_projection.h")
 #include "geodesy/prepared_projection.h"
-#endif
 #include "transform/datum_chain.h"
 #include "transform/transform_request.h"
 
@@ -41,6 +37,15 @@ bool decodeProjectionMode(std::string_view text, ProjectionMode& mode);
 bool decodeCoordinateMode(std::string_view text, CoordinateMode& mode);
 // True only for "Gradielle Notation (dd.mmssss)".
 bool isPackedDmsFormat(std::string_view angleFormat);
+
+// A snapshot's three mode texts decoded; the projection and coordinate modes
+// count only when known (both texts were list entries).
+struct Modes {
+    bool known = false;
+    ProjectionMode projection = ProjectionMode::WithinProjection1;
+    CoordinateMode coordinate = CoordinateMode::GeographicToCartesian;
+    bool packedDms = false;
+};
 
 // One pair through the snapshot's modes, with projectForward and
 // projectInverse of the snapshot's records.
@@ -64,10 +69,7 @@ private:
     geodesy::PreparedProjection projection2_;
     DatumChain chain12_;
     DatumChain chain21_;
-    bool known_;  // both mode texts were list entries
-    ProjectionMode projectionMode_ = ProjectionMode::WithinProjection1;
-    CoordinateMode coordinateMode_ = CoordinateMode::GeographicToCartesian;
-    bool packedDms_;
+    const Modes modes_;
     double sourceHeight_;
     double sourceUnitMillimetres_;
     double targetUnitMillimetres_;
