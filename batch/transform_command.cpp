@@ -16,7 +16,6 @@
 #include "fileio/file_texts.h"
 #include "fileio/line_reader.h"
 #include "fileio/number_format.h"
-#include "fileio/number_reader.h"
 #include "transform/file_messages.h"
 #include "transform/file_transform.h"
 #include "transform/metafile_transform.h"
@@ -24,6 +23,7 @@
 #include "transform/modes.h"
 #include "transform/point_transform.h"
 #include "transform/same_file.h"
+#include "transform/text_file_transform.h"
 
 namespace batch {
 namespace {
@@ -292,17 +292,13 @@ int runPoint(std::span<const std::string> args, Console& console) {
         return kExitOk;
     }
     // One result line per input line, by the text-file reader's rules.
-    constexpr fileio::DelimiterSet kDelimiters(fileio::kFieldDelimiters);
     fileio::LineReader reader;
     reader.openDescriptor(console.inputFd);
     reader.skipByteOrderMark();
     std::string_view line;
-    std::string_view fields[2];
     while (reader.readLine(line)) {
-        if (fileio::splitFields(line, kDelimiters, fields, 2) == 2 &&
-            fileio::startsWithNumber(fields[0]) && fileio::startsWithNumber(fields[1])) {
-            transformer.transform(fileio::readNumber(fields[0]), fileio::readNumber(fields[1]), r1,
-                                  r2);
+        if (transform::readCoordinatePair(line, a, b)) {
+            transformer.transform(a, b, r1, r2);
             appendResult(text, r1, r2);
         } else {
             text.push_back('\n');

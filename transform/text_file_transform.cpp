@@ -21,17 +21,9 @@ bool allFinite(const double (&values)[4]) {
 }
 
 void transformLine(FileRun& run, std::string_view line) {
-    std::string_view fields[2];
     fileio::OutputFile& target = run.target();
-    const int count = fileio::splitFields(line, kDelimiters, fields, 2);
     double values[4];
-    std::size_t lengths[2] = {0, 0};
-    if (count == 2) {
-        values[0] = fileio::readNumber(fields[0], lengths[0]);
-        values[1] = fileio::readNumber(fields[1], lengths[1]);
-    }
-    // A coordinate line: both fields begin with a number.
-    if (lengths[0] == 0 || lengths[1] == 0) {
+    if (!readCoordinatePair(line, values[0], values[1])) {
         target.put('\n');
         return;
     }
@@ -51,6 +43,16 @@ void transformLine(FileRun& run, std::string_view line) {
 }
 
 }  // namespace
+
+bool readCoordinatePair(std::string_view line, double& a, double& b) {
+    std::string_view fields[2];
+    if (fileio::splitFields(line, kDelimiters, fields, 2) != 2) return false;
+    std::size_t length = 0;
+    a = fileio::readNumber(fields[0], length);
+    if (length == 0) return false;
+    b = fileio::readNumber(fields[1], length);
+    return length != 0;
+}
 
 FileTransformResult transformTextFile(const FileTransformRequest& request,
                                       fileio::Feedback& feedback, const FileRunOptions& options) {

@@ -13,7 +13,13 @@
 #include "transform/file_run.h"
 #include "transform/transform_request.h"
 
+#include <string_view>
+
 namespace transform {
+
+// A coordinate line: its first two fields (split as above) both begin with a
+// number; their values go to a and b. False for every other line.
+bool readCoordinatePair(std::string_view line, double& a, double& b);
 
 // Runs in the frame of file_run.h (feedback order, open, read and write
 // failures). Of the options only the source descriptor is taken: the
