@@ -85,13 +85,19 @@ private:
     bool open_ = false;
 };
 
+// The end step of a run without one.
+struct NoFileEnd {
+    void operator()(FileRun&) const {}
+};
+
 // The whole run: opens, calls unit(run, line) for every line read at the top
 // level (a unit may read further lines of its own through run.readLine),
-// steps after each, stops at the first failure, and finishes.
-template <class Unit>
+// steps after each, stops at the first failure, calls end(run) once the whole
+// source was read without a failure (no step follows it), and finishes.
+template <class Unit, class End = NoFileEnd>
 FileTransformResult runFileTransform(const FileTransformRequest& request,
                                      fileio::Feedback& feedback, const FileRunOptions& options,
-                                     Unit&& unit) {
+                                     Unit&& unit, End&& end = {}) {
     FileRun run(request, feedback, options);
     const FileTransformStatus opened = run.open();
     if (opened != FileTransformStatus::Finished) return FileTransformResult{opened, 0};
@@ -100,6 +106,7 @@ FileTransformResult runFileTransform(const FileTransformRequest& request,
         unit(run, line);
         run.step();
     }
+    if (run.ok()) end(run);
     return run.finish();
 }
 

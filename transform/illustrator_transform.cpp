@@ -63,33 +63,27 @@ IllustratorLine classifyFields(const std::string_view* fields) {
 // written, the next path line written starts a new subpath.
 class IllustratorRewriter {
 public:
-    explicit IllustratorRewriter(FileRun& run)
-        : run_(run),
-          points_(run.points()),
-          sourceMillimetres_(points_.sourceUnitMillimetres()),
-          targetMillimetres_(points_.targetUnitMillimetres()),
-          target_(run.target()) {}
-
-    void line(std::string_view text) {
+    void line(FileRun& run, std::string_view text) {
         std::string_view fields[kOperatorFields];
         fileio::splitFields(text, kOperatorDelimiters, fields, kOperatorFields);
         const IllustratorLine kind = classifyFields(fields);
         if (kind.kind == IllustratorLineKind::Other) {
-            copyLine(text);
+            copyLine(run.target(), text);
         } else {
-            pathLine(text, fields, pointCount(kind.kind), kind.op);
+            pathLine(run, text, fields, pointCount(kind.kind), kind.op);
         }
     }
 
 private:
-    void copyLine(std::string_view text) {
-        target_.write(text);
-        target_.put('\n');
+    static void copyLine(fileio::OutputFile& target, std::string_view text) {
+        target.write(text);
+        target.put('\n');
     }
 
     // blankFields: the fields split at blanks and tabs, which are the
     // coordinate fields as well unless the line holds a comma.
-    void pathLine(std::string_view text, const std::string_view* blankFields, int count, char op) {
+    void pathLine(FileRun& run, std::string_view text, const std::string_view* blankFields,
+                  int count, char op) {
         std::string_view commaFields[2 * kMaxPathPoints];
         const std::string_view* fields = blankFields;
         if (text.find(',') != std::string_view::npos) {
@@ -102,14 +96,14 @@ private:
             values[i] = fileio::readNumber(fields[i], length);
             if (length == 0) {
                 // Not a point ("foo bar m"): copied like any other line.
-                copyLine(text);
+                copyLine(run.target(), text);
                 return;
             }
         }
         bool complete = true;
         for (int k = 0; k < count; ++k) {
-            if (!transformPoint(values[2 * k], values[2 * k + 1])) {
-                run_.countUnmapped();
+            if (!transformPoint(run.points(), values[2 * k], values[2 * k + 1])) {
+                run.countUnmapped();
                 complete = false;
             }
         }
@@ -120,27 +114,27 @@ private:
         if (startSubpath_) {
             // A curve after a gap becomes a move-to its end point.
             startSubpath_ = false;
-            writePath(values + 2 * (count - 1), 1, illustrator::kMoveTo);
+            writePath(run.target(), values + 2 * (count - 1), 1, illustrator::kMoveTo);
             return;
         }
-        writePath(values, count, op);
+        writePath(run.target(), values, count, op);
     }
 
     // Points to the source unit, through the transformation, the target
     // unit back to points; false when the result may not be written.
-    bool transformPoint(double& x, double& y) const {
-        const double a = illustrator::pointsToUnits(x, sourceMillimetres_);
-        const double b = illustrator::pointsToUnits(y, sourceMillimetres_);
+    static bool transformPoint(const PointTransformer& points, double& x, double& y) {
+        const double a = illustrator::pointsToUnits(x, points.sourceUnitMillimetres());
+        const double b = illustrator::pointsToUnits(y, points.sourceUnitMillimetres());
         double r1 = 0.0;
         double r2 = 0.0;
-        points_.transform(a, b, r1, r2);
-        x = illustrator::unitsToPoints(r1, targetMillimetres_);
-        y = illustrator::unitsToPoints(r2, targetMillimetres_);
+        points.transform(a, b, r1, r2);
+        x = illustrator::unitsToPoints(r1, points.targetUnitMillimetres());
+        y = illustrator::unitsToPoints(r2, points.targetUnitMillimetres());
         return illustrator::isWritable(x) && illustrator::isWritable(y);
     }
 
-    void writePath(const double* values, int count, char op) {
-        char* const start = target_.reserve(2 * kMaxPathPoints * (fileio::kMaxFixedChars + 1) + 4);
+    static void writePath(fileio::OutputFile& target, const double* values, int count, char op) {
+        char* const start = target.reserve(2 * kMaxPathPoints * (fileio::kMaxFixedChars + 1) + 4);
         char* out = start;
         for (int i = 0; i < 2 * count; ++i) {
             out = fileio::formatFixed(out, values[i], kDecimals);
@@ -148,14 +142,9 @@ private:
         }
         *out++ = op;
         *out++ = '\n';
-        target_.commit(out);
+        target.commit(out);
     }
 
-    FileRun& run_;
-    const PointTransformer& points_;
-    double sourceMillimetres_;
-    double targetMillimetres_;
-    fileio::OutputFile& target_;
     bool startSubpath_ = false;
 };
 
@@ -169,16 +158,10 @@ IllustratorLine classifyIllustratorLine(std::string_view line) {
 
 FileTransformResult transformIllustratorFile(const FileTransformRequest& request,
                                              fileio::Feedback& feedback) {
-    FileRun run(request, feedback);
-    const FileTransformStatus opened = run.open();
-    if (opened != FileTransformStatus::Finished) return {opened, 0};
-    IllustratorRewriter rewriter(run);
-    std::string_view line;
-    while (run.ok() && run.readLine(line)) {
-        rewriter.line(line);
-        run.step();
-    }
-    return run.finish();
+    IllustratorRewriter rewriter;
+    return runFileTransform(
+        request, feedback, {},
+        [&rewriter](FileRun& run, std::string_view line) { rewriter.line(run, line); });
 }
 
 }  // namespace transform

@@ -64,42 +64,42 @@ bool carriesPoint(const OpenRecord& record, int32_t index) {
 // body waits in memory (or a temporary file) until the record is complete or
 // the file ends, then goes out behind its header with the count of the lines
 // written.
+// A record body that could not be kept is lost from the target, which then
+// fails like after a failed write.
 class MetafileRewriter {
 public:
-    explicit MetafileRewriter(FileRun& run)
-        : run_(run), points_(run.points()), target_(run.target()), body_(kBodyMemoryLimit) {}
-
-    // One line of the source; false when a record body could not be kept.
-    bool line(std::string_view text) {
+    // One line of the source.
+    void line(FileRun& run, std::string_view text) {
         if (open_) {
-            bodyLine(text);
+            bodyLine(run, text);
         } else {
-            headerLine(text);
+            headerLine(run, text);
         }
-        return bodyOk_ && body_.ok();
+        if (!bodyOk_ || !body_.ok()) run.target().fail();
     }
 
     // The end of the source: a record cut short is written with the lines it
     // has (and without an added point).
-    bool finish() {
-        if (open_) completeRecord();
-        return bodyOk_;
+    void finish(FileRun& run) {
+        if (open_) completeRecord(run.target());
+        if (!bodyOk_) run.target().fail();
     }
 
 private:
-    void headerLine(std::string_view text) {
+    void headerLine(FileRun& run, std::string_view text) {
+        fileio::OutputFile& target = run.target();
         std::string_view fields[kRecordFields];
         const int found = fileio::splitFields(text, kDelimiters, fields, kRecordFields);
         if (found == 0) {
-            target_.put('\n');
+            target.put('\n');
             return;
         }
         int32_t type = 0;
         int32_t count = 0;
         if (!fileio::parseWholeInteger(fields[0], type) ||
             !fileio::parseWholeInteger(fields[1], count) || count < 0) {
-            target_.write(text);
-            target_.put('\n');
+            target.write(text);
+            target.put('\n');
             return;
         }
         record_.type = type;
@@ -109,28 +109,28 @@ private:
         record_.linesWritten = 0;
         record_.havePoint = false;
         open_ = true;
-        if (record_.count == 0) completeRecord();
+        if (record_.count == 0) completeRecord(target);
     }
 
-    void bodyLine(std::string_view text) {
+    void bodyLine(FileRun& run, std::string_view text) {
         const int32_t index = record_.linesRead++;
         const bool last = record_.linesRead == record_.count;
         if (carriesPoint(record_, index)) {
-            pointLine(text);
+            pointLine(run, text);
         } else {
             // The text-point record's last line follows its added point.
             if (last && record_.type == metafile::kTextPointCode && record_.count == 2) {
-                addedPoint(kTextPointShift);
+                addedPoint(run, kTextPointShift);
             }
             copyBodyLine(text);
         }
         if (last && record_.type == metafile::kPointMarkCode && record_.count == 1) {
-            addedPoint(kPointMarkShift);
+            addedPoint(run, kPointMarkShift);
         }
-        if (last) completeRecord();
+        if (last) completeRecord(run.target());
     }
 
-    void pointLine(std::string_view text) {
+    void pointLine(FileRun& run, std::string_view text) {
         std::string_view fields[kRecordFields];
         fileio::splitFields(text, kDelimiters, fields, kRecordFields);
         std::size_t xLength = 0;
@@ -149,20 +149,20 @@ private:
             record_.lastY = y;
             record_.lastTail.assign(tail);
         }
-        writePoint(x, y, tail);
+        writePoint(run, x, y, tail);
     }
 
-    void addedPoint(double shift) {
+    void addedPoint(FileRun& run, double shift) {
         if (!record_.havePoint) return;
-        writePoint(record_.lastX + shift, record_.lastY, record_.lastTail);
+        writePoint(run, record_.lastX + shift, record_.lastY, record_.lastTail);
     }
 
-    void writePoint(double x, double y, std::string_view tail) {
+    void writePoint(FileRun& run, double x, double y, std::string_view tail) {
         double r1 = 0.0;
         double r2 = 0.0;
-        points_.transform(x, y, r1, r2);
+        run.points().transform(x, y, r1, r2);
         if (!std::isfinite(r1) || !std::isfinite(r2)) {
-            run_.countUnmapped();
+            run.countUnmapped();
             return;
         }
         char numbers[2 * fileio::kMaxFixedChars + 2];
@@ -182,24 +182,21 @@ private:
         ++record_.linesWritten;
     }
 
-    void completeRecord() {
+    void completeRecord(fileio::OutputFile& target) {
         if (record_.type == metafile::kTextCode) copyBodyLine(metafile::kConvertedLine);
-        char* out = target_.reserve(48);
+        char* out = target.reserve(48);
         out = std::to_chars(out, out + 12, record_.type).ptr;
         *out++ = ' ';
         out = std::to_chars(out, out + 21, record_.linesWritten).ptr;
         *out++ = ' ';
-        target_.commit(out);
-        target_.write(record_.parameter);
-        target_.put('\n');
-        if (!body_.moveTo(target_)) bodyOk_ = false;
+        target.commit(out);
+        target.write(record_.parameter);
+        target.put('\n');
+        if (!body_.moveTo(target)) bodyOk_ = false;
         open_ = false;
     }
 
-    FileRun& run_;
-    const PointTransformer& points_;
-    fileio::OutputFile& target_;
-    RecordBody body_;
+    RecordBody body_{kBodyMemoryLimit};
     OpenRecord record_;
     bool open_ = false;
     bool bodyOk_ = true;
@@ -216,26 +213,12 @@ std::vector<std::string> metafileUnitQuestions(const TransformSnapshot& snapshot
 
 FileTransformResult transformMetafile(const FileTransformRequest& request,
                                       fileio::Feedback& feedback) {
-    FileRun run(request, feedback);
-    const FileTransformStatus opened = run.open();
-    if (opened != FileTransformStatus::Finished) return {opened, 0};
-    MetafileRewriter rewriter(run);
-    bool kept = true;
-    std::string_view line;
-    while (kept && run.ok() && run.readLine(line)) {
-        kept = rewriter.line(line);
-        run.step();
-    }
+    MetafileRewriter rewriter;
     // After a read error the record in progress is not completed.
-    if (kept && run.ok()) kept = rewriter.finish();
-    if (!kept) run.target().fail();
-    FileTransformResult result = run.finish();
-    // A record body that could not be kept in the temporary file is lost
-    // from the target: the target is incomplete like after a failed write.
-    if (!kept && result.status == FileTransformStatus::Finished) {
-        result.status = FileTransformStatus::WriteFailed;
-    }
-    return result;
+    return runFileTransform(
+        request, feedback, {},
+        [&rewriter](FileRun& run, std::string_view line) { rewriter.line(run, line); },
+        [&rewriter](FileRun& run) { rewriter.finish(run); });
 }
 
 }  // namespace transform
