@@ -1,12 +1,8 @@
 // gitterwerk-batch transform and point: the transformation dialog's file run
 // and its point transformation without the dialog, on the same snapshot.
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <ostream>
 
 #include "batch/console.h"
@@ -148,40 +144,6 @@ bool readsInputTwice(const ParsedOptions& options, bool pairsFromInput) {
 
 constexpr const char* kInputTwice = "Die Standardeingabe (\"-\") kann nur einmal gelesen werden";
 
-// A vector document on standard input is copied into a temporary file
-// first: its run reads a regular file.
-class SpooledInput {
-public:
-    ~SpooledInput() {
-        if (!path_.empty()) ::unlink(path_.c_str());
-    }
-    bool spool(int fd) {
-        const char* dir = std::getenv("TMPDIR");
-        std::string pattern = std::string(dir && *dir ? dir : "/tmp") + "/gitterwerk-XXXXXX";
-        const int out = ::mkstemp(pattern.data());
-        if (out < 0) return false;
-        path_ = pattern;
-        char buffer[1 << 16];
-        bool ok = true;
-        for (;;) {
-            const ssize_t got = ::read(fd, buffer, sizeof buffer);
-            if (got <= 0) {
-                ok = got == 0;
-                break;
-            }
-            if (::write(out, buffer, static_cast<size_t>(got)) != got) {
-                ok = false;
-                break;
-            }
-        }
-        return ::close(out) == 0 && ok;
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
 // The eight-decimal result pair, or an empty line for a pair without a
 // finite value.
 void appendResult(std::string& out, double r1, double r2) {
@@ -233,24 +195,14 @@ int runTransform(std::span<const std::string> args, Console& console) {
         }
     }
 
-    transform::FileTransformRequest request{setup.snapshot, in, out};
+    const transform::FileTransformRequest request{setup.snapshot, in, out};
     transform::FileRunOptions runOptions;
-    SpooledInput spooled;
-    if (isStandardStream(in)) {
-        if (format.kind == fileio::FileFormatKind::Text) {
-            runOptions.sourceDescriptor = console.inputFd;
-        } else if (spooled.spool(console.inputFd)) {
-            request.sourcePath = spooled.path();
-        } else {
-            return refuse(console, kExitFile, fileio::readErrorText(in));
-        }
-    }
+    if (isStandardStream(in)) runOptions.sourceDescriptor = console.inputFd;
     TerminalProgress progress(stderr, console.progress);
     const transform::FileTransformResult result =
         transform::transformFile(format.kind, request, progress, runOptions);
-    // The message names the source as given.
-    const transform::FileMessage message = transform::fileTransformMessage(
-        transform::FileTransformRequest{{}, in, out}, result, format.kind);
+    const transform::FileMessage message =
+        transform::fileTransformMessage(request, result, format.kind);
     if (message.icon == transform::FileMessageIcon::Error) {
         return refuse(console, kExitFile, message.text);
     }

@@ -120,7 +120,7 @@ void runFile(benchmark::State& state, const std::string& source, const char* tar
     const transform::FileTransformRequest request{s, source, tempPath(targetName)};
     for (auto _ : state) {
         bench::CountingFeedback feedback;
-        const transform::FileTransformResult result = transformFile(request, feedback);
+        const transform::FileTransformResult result = transformFile(request, feedback, {});
         if (result.status != transform::FileTransformStatus::Finished ||
             result.unmappedPoints != 0) {
             state.SkipWithError("run failed");

@@ -10,9 +10,9 @@ FileTransformResult transformFile(fileio::FileFormatKind kind, const FileTransfo
                                   fileio::Feedback& feedback, const FileRunOptions& options) {
     switch (kind) {
         case fileio::FileFormatKind::Metafile:
-            return transformMetafile(request, feedback);
+            return transformMetafile(request, feedback, options);
         case fileio::FileFormatKind::Illustrator:
-            return transformIllustratorFile(request, feedback);
+            return transformIllustratorFile(request, feedback, options);
         case fileio::FileFormatKind::Text:
             break;
     }

@@ -9,8 +9,8 @@
 
 namespace transform {
 
-// `options` reach the text-file transformation only (an already open source,
-// the byte-order mark); the vector formats read the request's source path.
+// `options` reach every format: an already open source is read by each; the
+// byte-order mark is skipped by the text-file transformation only.
 FileTransformResult transformFile(fileio::FileFormatKind kind, const FileTransformRequest& request,
                                   fileio::Feedback& feedback, const FileRunOptions& options = {});
 

@@ -157,10 +157,12 @@ IllustratorLine classifyIllustratorLine(std::string_view line) {
 }
 
 FileTransformResult transformIllustratorFile(const FileTransformRequest& request,
-                                             fileio::Feedback& feedback) {
+                                             fileio::Feedback& feedback,
+                                             const FileRunOptions& options) {
     IllustratorRewriter rewriter;
     return runFileTransform(
-        request, feedback, {},
+        request, feedback,
+        {.skipByteOrderMark = false, .sourceDescriptor = options.sourceDescriptor},
         [&rewriter](FileRun& run, std::string_view line) { rewriter.line(run, line); });
 }
 

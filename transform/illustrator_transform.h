@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "fileio/feedback.h"
+#include "transform/file_run.h"
 #include "transform/transform_request.h"
 
 namespace transform {
@@ -39,8 +40,10 @@ IllustratorLine classifyIllustratorLine(std::string_view line);
 // Transforms the document at request.sourcePath into request.targetPath. The
 // snapshot's modes are "kartesisch --> kartesisch" between the two
 // projections. Feedback and failures as every file transformation reports
-// them; unmappedPoints counts the points without a finite image.
+// them; unmappedPoints counts the points without a finite image. Of the
+// options only the source descriptor is taken: a byte-order mark is copied.
 FileTransformResult transformIllustratorFile(const FileTransformRequest& request,
-                                             fileio::Feedback& feedback);
+                                             fileio::Feedback& feedback,
+                                             const FileRunOptions& options = {});
 
 }  // namespace transform

@@ -212,11 +212,12 @@ std::vector<std::string> metafileUnitQuestions(const TransformSnapshot& snapshot
 }
 
 FileTransformResult transformMetafile(const FileTransformRequest& request,
-                                      fileio::Feedback& feedback) {
+                                      fileio::Feedback& feedback, const FileRunOptions& options) {
     MetafileRewriter rewriter;
     // After a read error the record in progress is not completed.
     return runFileTransform(
-        request, feedback, {},
+        request, feedback,
+        {.skipByteOrderMark = false, .sourceDescriptor = options.sourceDescriptor},
         [&rewriter](FileRun& run, std::string_view line) { rewriter.line(run, line); },
         [&rewriter](FileRun& run) { rewriter.finish(run); });
 }

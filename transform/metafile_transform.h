@@ -18,6 +18,7 @@
 
 #include "fileio/feedback.h"
 #include "fileio/file_texts.h"
+#include "transform/file_run.h"
 #include "transform/transform_request.h"
 
 namespace transform {
@@ -31,8 +32,10 @@ std::vector<std::string> metafileUnitQuestions(const TransformSnapshot& snapshot
 // Transforms the metafile at request.sourcePath into request.targetPath. The
 // snapshot's modes are "kartesisch --> kartesisch" between the two
 // projections. Feedback and failures as every file transformation reports
-// them; unmappedPoints counts the points left out.
+// them; unmappedPoints counts the points left out. Of the options only the
+// source descriptor is taken: a byte-order mark is copied.
 FileTransformResult transformMetafile(const FileTransformRequest& request,
-                                      fileio::Feedback& feedback);
+                                      fileio::Feedback& feedback,
+                                      const FileRunOptions& options = {});
 
 }  // namespace transform

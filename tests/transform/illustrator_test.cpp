@@ -182,7 +182,7 @@ TEST(VectorTransform, FileFailures) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.source + " -> " + c.target);
             RecordingFeedback feedback;
-            EXPECT_EQ(run({millimetres(), c.source, c.target}, feedback).status, c.status);
+            EXPECT_EQ(run({millimetres(), c.source, c.target}, feedback, {}).status, c.status);
             EXPECT_EQ(feedback.startCount, c.starts);
             EXPECT_EQ(feedback.stopCount, c.starts);
         }
