@@ -1,7 +1,5 @@
 #include "transform/illustrator_transform.h"
 
-#include <cmath>
-
 #include "fileio/illustrator_format.h"
 #include "fileio/line_reader.h"
 #include "fileio/number_format.h"
