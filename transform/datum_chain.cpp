@@ -49,9 +49,14 @@ double wrapLongitude(double lon) {
 DatumChain::DatumChain(const geodesy::DatumParams& from, const geodesy::DatumParams& to)
     : from_(from), to_(to), shortcut_(sameDatum(from, to)) {}
 
-GeoPoint DatumChain::apply(const GeoPoint& point) const {
-    if (shortcut_) return point;
-    GeoPoint out = wgs84ToDatum(to_, datumToWgs84(from_, point));
+GeoPoint DatumChain::apply(const GeoPoint& point, GeoPoint* viaWgs84) const {
+    if (shortcut_) {
+        if (viaWgs84 != nullptr) *viaWgs84 = datumToWgs84(from_, point);
+        return point;
+    }
+    const GeoPoint wgs84 = datumToWgs84(from_, point);
+    if (viaWgs84 != nullptr) *viaWgs84 = wgs84;
+    GeoPoint out = wgs84ToDatum(to_, wgs84);
     out.lon = wrapLongitude(out.lon);
     return out;
 }

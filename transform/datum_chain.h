@@ -48,7 +48,9 @@ double wrapLongitude(double lon);
 class DatumChain {
 public:
     DatumChain(const geodesy::DatumParams& from, const geodesy::DatumParams& to);
-    GeoPoint apply(const GeoPoint& point) const;
+    // viaWgs84, when given, receives the point after the first leg (also
+    // when the shortcut makes the second leg unnecessary).
+    GeoPoint apply(const GeoPoint& point, GeoPoint* viaWgs84 = nullptr) const;
 
 private:
     geodesy::DatumParams from_;

@@ -56,8 +56,8 @@ void chain(PanelSides& sides, const PanelProjections& projections, int from, Pan
     const PanelSide& source = sides[from];
     const geodesy::DatumParams& fromDatum = projections[from]->datum;
     const geodesy::DatumParams& toDatum = projections[to]->datum;
-    const GeoPoint point = chainDatums(fromDatum, toDatum, source.lat, source.lon, source.height);
-    result.wgs84 = datumToWgs84(fromDatum, {source.lat, source.lon, source.height});
+    const GeoPoint point = DatumChain(fromDatum, toDatum)
+                               .apply({source.lat, source.lon, source.height}, &result.wgs84);
     result.chained = true;
     sides[to].lat = point.lat;
     sides[to].lon = point.lon;
